@@ -44,8 +44,12 @@ Dialogs* current = nullptr;
 
 }  // namespace
 
-Dialogs& dialogs() { return current ? *current : realDialogs(); }
+Dialogs& dialogs() {
+  return current ? *current : realDialogs();
+}
 
-void setDialogs(Dialogs* replacement) { current = replacement; }
+void setDialogs(Dialogs* replacement) {
+  current = replacement;
+}
 
 }  // namespace wv::shell

@@ -29,7 +29,8 @@ class Dialogs {
   // A modal message box with one OK button; returns when it is closed.
   virtual void showMessage(QWidget* parent, const MessageRequest& request) = 0;
   // A modal save-file dialog; nullopt when the user cancels.
-  virtual std::optional<QString> askSaveFileName(QWidget* parent, const SaveFileRequest& request) = 0;
+  virtual std::optional<QString> askSaveFileName(QWidget* parent,
+                                                 const SaveFileRequest& request) = 0;
   // True when a request to open a file is taken here instead of by the desktop.
   virtual bool interceptsOpenFile(const QString& path) { return false; }
 };

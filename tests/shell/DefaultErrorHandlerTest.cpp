@@ -12,7 +12,9 @@ using wv::shell::errorDisplayText;
 
 namespace {
 
-std::exception_ptr errorWith(const QString& message) { return std::make_exception_ptr(Error(message)); }
+std::exception_ptr errorWith(const QString& message) {
+  return std::make_exception_ptr(Error(message));
+}
 
 TEST(DefaultErrorHandler, AppendsAFullStopOnlyAfterCharactersAboveIt) {
   const struct {

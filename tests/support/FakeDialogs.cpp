@@ -4,14 +4,19 @@
 
 namespace wv::test {
 
-FakeDialogs::FakeDialogs() { shell::setDialogs(this); }
-FakeDialogs::~FakeDialogs() { shell::setDialogs(nullptr); }
+FakeDialogs::FakeDialogs() {
+  shell::setDialogs(this);
+}
+FakeDialogs::~FakeDialogs() {
+  shell::setDialogs(nullptr);
+}
 
 void FakeDialogs::showMessage(QWidget*, const shell::MessageRequest& request) {
   messages.push_back(request);
 }
 
-std::optional<QString> FakeDialogs::askSaveFileName(QWidget*, const shell::SaveFileRequest& request) {
+std::optional<QString> FakeDialogs::askSaveFileName(QWidget*,
+                                                    const shell::SaveFileRequest& request) {
   saveRequests.push_back(request);
   if (saveAnswers.empty()) return std::nullopt;
   std::optional<QString> answer = saveAnswers.front();

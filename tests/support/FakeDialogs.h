@@ -18,7 +18,8 @@ class FakeDialogs final : public shell::Dialogs {
   ~FakeDialogs() override;
 
   void showMessage(QWidget* parent, const shell::MessageRequest& request) override;
-  std::optional<QString> askSaveFileName(QWidget* parent, const shell::SaveFileRequest& request) override;
+  std::optional<QString> askSaveFileName(QWidget* parent,
+                                         const shell::SaveFileRequest& request) override;
   bool interceptsOpenFile(const QString& path) override;
 
   std::vector<shell::MessageRequest> messages;

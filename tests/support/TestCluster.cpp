@@ -19,9 +19,9 @@ using ConnPtr = std::unique_ptr<PGconn, decltype(&PQfinish)>;
 using ResultPtr = std::unique_ptr<PGresult, decltype(&PQclear)>;
 
 ConnPtr adminConnect(const std::string& database, int port) {
-  const std::string info = "host=" + cluster().host + " port=" +
-                           std::to_string(port ? port : cluster().port) + " dbname=" + database +
-                           " user=postgres password=" WV_TEST_ADMIN_PASSWORD " sslmode=prefer";
+  const std::string info =
+      "host=" + cluster().host + " port=" + std::to_string(port ? port : cluster().port) +
+      " dbname=" + database + " user=postgres password=" WV_TEST_ADMIN_PASSWORD " sslmode=prefer";
   ConnPtr conn(PQconnectdb(info.c_str()), &PQfinish);
   if (PQstatus(conn.get()) != CONNECTION_OK)
     ADD_FAILURE() << "admin connection to " << database << ": " << PQerrorMessage(conn.get());

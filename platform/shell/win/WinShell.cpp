@@ -1,9 +1,11 @@
 #ifdef _WIN32
 #include "platform/shell/win/WinShell.h"
 
-#include <shlobj.h>
-#include <shellapi.h>
+// windows.h first: the shell headers build on its declarations.
 #include <windows.h>
+
+#include <shellapi.h>
+#include <shlobj.h>
 
 namespace wv::shell::win {
 

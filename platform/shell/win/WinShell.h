@@ -7,9 +7,9 @@
 
 namespace wv::shell::win {
 
-std::wstring modulePath();                  // GetModuleFileNameW, 256-character buffer
-std::wstring knownFolder(int csidl);        // SHGetFolderPathW; empty when the call fails
-void shellOpen(const std::wstring& path);   // ShellExecuteW "open", hidden; result ignored
+std::wstring modulePath();                 // GetModuleFileNameW, 256-character buffer
+std::wstring knownFolder(int csidl);       // SHGetFolderPathW; empty when the call fails
+void shellOpen(const std::wstring& path);  // ShellExecuteW "open", hidden; result ignored
 
 inline constexpr int kCsidlAppData = 26;
 inline constexpr int kCsidlCommonAppData = 35;

@@ -1,0 +1,30 @@
+// wVelora: start-up. The four single instances are created hidden, in this order, then the
+// event loop runs: the main window, the data module, the login dialog, the report window.
+#include <QApplication>
+
+#include "app/MainWindow.h"
+#include "data/DataModule.h"
+#include "login/LoginDialog.h"
+#include "platform/shell/ApplicationTitle.h"
+#include "platform/shell/DefaultErrorHandler.h"
+#include "report/ReportWindow.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  app.setApplicationName(wv::shell::applicationTitle());
+  // The main window's own close ends the program (see TfMenuVelora::closeEvent).
+  app.setQuitOnLastWindowClosed(false);
+  try {
+    TfMenuVelora fMenuVelora;
+    TdmCon dmCon;
+    TfrmLogin frmLogin(dmCon, &fMenuVelora);
+    TfDovad fDovad(dmCon);
+    fMenuVelora.link(&dmCon, &frmLogin, &fDovad);
+
+    fMenuVelora.show();
+    return app.exec();
+  } catch (...) {
+    wv::shell::showDefaultError(std::current_exception());
+    return 1;
+  }
+}
