@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <memory>
+#include <string>
 
 #include "platform/pg/SslMode.h"
 
@@ -70,19 +70,21 @@ class Connection {
 
    private:
     friend class Connection;
-    Session(Connection* owner, PGconn* conn, bool reused);
+    Session(Connection* owner, PGconn* conn, bool reused, std::string conninfo);
     Connection* owner_;
     PGconn* conn_;
     bool reused_;
     bool broken_ = false;
+    std::string conninfo_;  // the settings it was opened with: the pool it goes back to
   };
 
-  // Opens a session or takes a live one from the pool; throws wv::Error when the server
-  // cannot be reached, refuses TLS or rejects the account.
+  // Opens a session or takes a live one from the pool (one the server dropped while it was
+  // idle is replaced); throws wv::Error when the server cannot be reached, refuses TLS or
+  // rejects the account.
   Session acquire();
 
  private:
-  void release(PGconn* conn, bool broken);
+  void release(Session& session);
   std::string conninfo() const;
 
   QString name_;
@@ -96,6 +98,7 @@ class Connection {
   ConnectionOptions options_;
   TSSLMode sslMode_ = smPrefer;
   PGconn* kept_ = nullptr;  // held between operations when disconnected mode is off
+  std::string keptConninfo_;
 };
 
 }  // namespace wv::pg

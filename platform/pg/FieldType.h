@@ -16,8 +16,12 @@ enum class FieldType {
   Boolean,
 };
 
-bool isTextType(FieldType type);
-bool isNumericType(FieldType type);
+inline bool isTextType(FieldType type) {
+  return type == FieldType::Text || type == FieldType::LongText;
+}
+inline bool isNumericType(FieldType type) {
+  return type == FieldType::Int32 || type == FieldType::Int64 || type == FieldType::Double;
+}
 QString fieldTypeName(FieldType type);
 
 }  // namespace wv::pg

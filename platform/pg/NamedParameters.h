@@ -7,8 +7,8 @@ namespace wv::pg {
 
 // A statement with its ":name" parameters rewritten to PostgreSQL's "$n" placeholders.
 struct ParsedStatement {
-  QString sql;         // the text sent to the server
-  QStringList names;   // names in order of first use; "$k" stands for names[k - 1]
+  QString sql;        // the text sent to the server
+  QStringList names;  // names in order of first use; "$k" stands for names[k - 1]
 };
 
 // A parameter is a colon directly followed by a name (letters, digits, underscore); the

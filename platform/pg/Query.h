@@ -5,10 +5,10 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "platform/pg/FieldType.h"
+#include "platform/pg/NamedParameters.h"
 #include "platform/pg/RowStore.h"
 
 namespace wv::pg {
@@ -57,7 +57,7 @@ class Query : public QObject {
   void setParamText(const QString& name, const QString& value);
   void setParamDate(const QString& name, const QDate& value);
 
-  void open();     // no-op when open
+  void open();  // no-op when open
   void close();
   void refresh();  // runs the statement again; opens when closed
   bool isOpen() const { return rows_ != nullptr; }
@@ -76,15 +76,16 @@ class Query : public QObject {
   void rowsChanged();  // after every open, refresh and close
 
  private:
-  struct ParamValue;
+  struct Param;
+  Param& param(const QString& name);
   std::shared_ptr<const RowStore> run();
   int columnOf(const QString& column) const;
 
   QString name_;
   Connection* connection_;
   QStringList lines_;
-  std::vector<ParamDef> params_;
-  std::vector<std::optional<std::unique_ptr<ParamValue>>> values_;
+  ParsedStatement statement_;
+  std::vector<Param> params_;  // one per name in the statement, in the order of their "$n"
   std::vector<FieldDef> fields_;
   std::shared_ptr<const RowStore> rows_;
 };

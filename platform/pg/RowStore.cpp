@@ -1,8 +1,10 @@
 #include "platform/pg/RowStore.h"
 
-#include <cassert>
 #include <charconv>
-#include <functional>
+#include <cmath>
+#include <cstring>
+
+#include "platform/pg/DateText.h"
 
 namespace wv::pg {
 
@@ -14,7 +16,17 @@ bool bitAt(const std::vector<uint64_t>& bits, int row) {
   return (bits[static_cast<size_t>(row) >> 6] >> (row & 63)) & 1u;
 }
 
+// Out-of-range and NaN values would make the conversion undefined; they saturate, NaN reads 0.
+int64_t truncatedInteger(double v) {
+  if (std::isnan(v)) return 0;
+  if (v >= 0x1p63) return INT64_MAX;
+  if (v < -0x1p63) return INT64_MIN;
+  return static_cast<int64_t>(v);
+}
+
 QString numberText(double v) {
+  if (std::isnan(v)) return QStringLiteral("NaN");
+  if (std::isinf(v)) return v > 0 ? QStringLiteral("Infinity") : QStringLiteral("-Infinity");
   char buf[64];
   auto res = std::to_chars(buf, buf + sizeof buf, v);
   return QString::fromLatin1(buf, static_cast<int>(res.ptr - buf));
@@ -26,7 +38,9 @@ QDate dateFromDays(int32_t days) {
   return kEpochDate.addDays(days);
 }
 
-int32_t daysFromDate(const QDate& date) { return static_cast<int32_t>(kEpochDate.daysTo(date)); }
+int32_t daysFromDate(const QDate& date) {
+  return static_cast<int32_t>(kEpochDate.daysTo(date));
+}
 
 QDateTime dateTimeFromMicros(int64_t micros) {
   if (micros == kDateTimeInfinity || micros == kDateTimeMinusInfinity) return {};
@@ -37,22 +51,24 @@ QDateTime dateTimeFromMicros(int64_t micros) {
     rest += perDay;
     --days;
   }
-  return QDateTime(kEpochDate.addDays(days), QTime::fromMSecsSinceStartOfDay(static_cast<int>(rest / 1000)));
+  return QDateTime(kEpochDate.addDays(days),
+                   QTime::fromMSecsSinceStartOfDay(static_cast<int>(rest / 1000)));
 }
 
 struct RowStore::Column {
   ColumnInfo info;
-  std::vector<int32_t> i32;       // Int32, Date
-  std::vector<int64_t> i64;       // Int64, DateTime
-  std::vector<double> f64;        // Double
-  std::vector<uint8_t> b8;        // Boolean: 0, 1 or kBoolNull
-  std::vector<uint32_t> codes;    // texts: dictionary code, 0 for null
-  std::vector<uint64_t> nullBits; // numbers and dates: a set bit marks a null
-  std::vector<char> arena;        // the dictionary's texts, UTF-8, back to back
+  std::vector<int32_t> i32;        // Int32, Date
+  std::vector<int64_t> i64;        // Int64, DateTime
+  std::vector<double> f64;         // Double
+  std::vector<uint8_t> b8;         // Boolean: 0, 1 or kBoolNull
+  std::vector<uint32_t> codes;     // texts: dictionary code, 0 for null
+  std::vector<uint64_t> nullBits;  // numbers and dates: a set bit marks a null
+  std::vector<char> arena;         // the dictionary's texts, UTF-8, back to back
   std::vector<uint64_t> offsets{0};
 
   std::string_view entry(uint32_t code) const {
-    return {arena.data() + offsets[code - 1], static_cast<size_t>(offsets[code] - offsets[code - 1])};
+    return {arena.data() + offsets[code - 1],
+            static_cast<size_t>(offsets[code] - offsets[code - 1])};
   }
   bool usesNullBits() const { return !isTextType(info.type) && info.type != FieldType::Boolean; }
 };
@@ -60,7 +76,9 @@ struct RowStore::Column {
 RowStore::RowStore() = default;
 RowStore::~RowStore() = default;
 
-const RowStore::ColumnInfo& RowStore::column(int col) const { return columns_[col]->info; }
+const RowStore::ColumnInfo& RowStore::column(int col) const {
+  return columns_[col]->info;
+}
 
 int RowStore::columnIndex(const QString& name) const {
   for (size_t i = 0; i < columns_.size(); ++i)
@@ -79,11 +97,21 @@ int64_t RowStore::intValue(int row, int col) const {
   const Column& c = *columns_[col];
   return c.info.type == FieldType::Int32 ? c.i32[row] : c.i64[row];
 }
-double RowStore::doubleValue(int row, int col) const { return columns_[col]->f64[row]; }
-int32_t RowStore::dateValue(int row, int col) const { return columns_[col]->i32[row]; }
-int64_t RowStore::dateTimeValue(int row, int col) const { return columns_[col]->i64[row]; }
-bool RowStore::boolValue(int row, int col) const { return columns_[col]->b8[row] == 1; }
-uint32_t RowStore::textCode(int row, int col) const { return columns_[col]->codes[row]; }
+double RowStore::doubleValue(int row, int col) const {
+  return columns_[col]->f64[row];
+}
+int32_t RowStore::dateValue(int row, int col) const {
+  return columns_[col]->i32[row];
+}
+int64_t RowStore::dateTimeValue(int row, int col) const {
+  return columns_[col]->i64[row];
+}
+bool RowStore::boolValue(int row, int col) const {
+  return columns_[col]->b8[row] == 1;
+}
+uint32_t RowStore::textCode(int row, int col) const {
+  return columns_[col]->codes[row];
+}
 
 uint32_t RowStore::dictionarySize(int col) const {
   return static_cast<uint32_t>(columns_[col]->offsets.size() - 1);
@@ -102,23 +130,27 @@ QString RowStore::text(int row, int col) const {
   if (isNull(row, col)) return QString();
   switch (columns_[col]->info.type) {
     case FieldType::Text:
-    case FieldType::LongText: return dictionaryText(col, textCode(row, col));
+    case FieldType::LongText:
+      return dictionaryText(col, textCode(row, col));
     case FieldType::Int32:
-    case FieldType::Int64: return QString::number(intValue(row, col));
-    case FieldType::Double: return numberText(doubleValue(row, col));
+    case FieldType::Int64:
+      return QString::number(intValue(row, col));
+    case FieldType::Double:
+      return numberText(doubleValue(row, col));
     case FieldType::Date: {
       int32_t d = dateValue(row, col);
       if (d == kDateInfinity) return QStringLiteral("infinity");
       if (d == kDateMinusInfinity) return QStringLiteral("-infinity");
-      return dateFromDays(d).toString(Qt::ISODate);
+      return dateText(dateFromDays(d));
     }
     case FieldType::DateTime: {
       int64_t t = dateTimeValue(row, col);
       if (t == kDateTimeInfinity) return QStringLiteral("infinity");
       if (t == kDateTimeMinusInfinity) return QStringLiteral("-infinity");
-      return dateTimeFromMicros(t).toString(Qt::ISODateWithMs);
+      return dateTimeText(dateTimeFromMicros(t));
     }
-    case FieldType::Boolean: return boolValue(row, col) ? QStringLiteral("true") : QStringLiteral("false");
+    case FieldType::Boolean:
+      return boolValue(row, col) ? QStringLiteral("true") : QStringLiteral("false");
   }
   return QString();
 }
@@ -127,9 +159,12 @@ int64_t RowStore::integer(int row, int col) const {
   if (isNull(row, col)) return 0;
   switch (columns_[col]->info.type) {
     case FieldType::Int32:
-    case FieldType::Int64: return intValue(row, col);
-    case FieldType::Double: return static_cast<int64_t>(doubleValue(row, col));
-    case FieldType::Boolean: return boolValue(row, col) ? 1 : 0;
+    case FieldType::Int64:
+      return intValue(row, col);
+    case FieldType::Double:
+      return truncatedInteger(doubleValue(row, col));
+    case FieldType::Boolean:
+      return boolValue(row, col) ? 1 : 0;
     default: {
       bool ok = false;
       qint64 v = text(row, col).trimmed().toLongLong(&ok);
@@ -142,13 +177,19 @@ QVariant RowStore::value(int row, int col) const {
   if (isNull(row, col)) return QVariant();
   switch (columns_[col]->info.type) {
     case FieldType::Text:
-    case FieldType::LongText: return text(row, col);
+    case FieldType::LongText:
+      return text(row, col);
     case FieldType::Int32:
-    case FieldType::Int64: return QVariant::fromValue<qint64>(intValue(row, col));
-    case FieldType::Double: return doubleValue(row, col);
-    case FieldType::Date: return dateFromDays(dateValue(row, col));
-    case FieldType::DateTime: return dateTimeFromMicros(dateTimeValue(row, col));
-    case FieldType::Boolean: return boolValue(row, col);
+    case FieldType::Int64:
+      return QVariant::fromValue<qint64>(intValue(row, col));
+    case FieldType::Double:
+      return doubleValue(row, col);
+    case FieldType::Date:
+      return dateFromDays(dateValue(row, col));
+    case FieldType::DateTime:
+      return dateTimeFromMicros(dateTimeValue(row, col));
+    case FieldType::Boolean:
+      return boolValue(row, col);
   }
   return QVariant();
 }
@@ -156,51 +197,84 @@ QVariant RowStore::value(int row, int col) const {
 size_t RowStore::memoryBytes() const {
   size_t total = sizeof(*this);
   for (const auto& c : columns_) {
-    total += sizeof(Column) + c->i32.capacity() * 4 + c->i64.capacity() * 8 + c->f64.capacity() * 8 +
-             c->b8.capacity() + c->codes.capacity() * 4 + c->nullBits.capacity() * 8 +
-             c->arena.capacity() + c->offsets.capacity() * 8;
+    total += sizeof(Column) + c->i32.capacity() * 4 + c->i64.capacity() * 8 +
+             c->f64.capacity() * 8 + c->b8.capacity() + c->codes.capacity() * 4 +
+             c->nullBits.capacity() * 8 + c->arena.capacity() + c->offsets.capacity() * 8;
   }
   return total;
 }
 
-// Open-addressing hash set of dictionary codes, used only while a store is filled.
+// Open-addressing hash set of dictionary codes, used only while a store is filled. A slot
+// keeps the text's hash beside its code, so a probe reads the text only when the hashes match.
 struct RowStoreBuilder::Interner {
-  std::vector<uint32_t> table = std::vector<uint32_t>(1024, 0);
-  std::vector<uint32_t> hashes{0};
+  std::vector<uint64_t> table = std::vector<uint64_t>(1024, 0);  // hash << 32 | code; 0 is free
   uint32_t lastCode = 0;
+  uint32_t lastHash = 0;
 
-  static uint32_t hashOf(std::string_view s) {
-    uint64_t h = 1469598103934665603ull;  // FNV-1a, then mixed
-    for (unsigned char ch : s) h = (h ^ ch) * 1099511628211ull;
-    h ^= h >> 29;
-    return static_cast<uint32_t>(h) | 1u;
+  // Eight bytes at a time, each folded in with a multiply and a shift; the last bytes are
+  // read as one overlapping word (or two half words, or three single bytes for short texts),
+  // so no read goes past the text and no call is made.
+  static uint64_t word(const char* p) {
+    uint64_t w;
+    std::memcpy(&w, p, sizeof w);
+    return w;
+  }
+  static uint64_t halfWord(const char* p) {
+    uint32_t w;
+    std::memcpy(&w, p, sizeof w);
+    return w;
+  }
+  static uint64_t mix(uint64_t h, uint64_t w) {
+    h = (h ^ w) * 0xBF58476D1CE4E5B9ull;
+    return h ^ (h >> 29);
   }
 
+  static uint32_t hashOf(std::string_view s) {
+    const char* p = s.data();
+    const size_t n = s.size();
+    uint64_t h = 0x9E3779B97F4A7C15ull ^ n;
+    if (n > 8) {
+      size_t i = 0;
+      for (; i + 8 < n; i += 8) h = mix(h, word(p + i));
+      h = mix(h, word(p + n - 8));
+    } else if (n >= 4) {
+      h = mix(h, halfWord(p) << 32 | halfWord(p + n - 4));
+    } else if (n > 0) {
+      const auto byte = [p](size_t i) { return uint64_t{static_cast<unsigned char>(p[i])}; };
+      h = mix(h, byte(0) << 16 | byte(n / 2) << 8 | byte(n - 1));
+    }
+    h = (h ^ (h >> 31)) * 0x94D049BB133111EBull;
+    return static_cast<uint32_t>(h >> 32);
+  }
+
+  // A text equal to the previous one (a repeat down the column) is found without a probe.
   uint32_t intern(RowStore::Column& col, std::string_view s) {
-    if (lastCode != 0 && col.entry(lastCode) == s) return lastCode;
     const uint32_t h = hashOf(s);
-    size_t mask = table.size() - 1;
+    if (lastCode != 0 && h == lastHash && col.entry(lastCode) == s) return lastCode;
+    lastHash = h;
+    const size_t mask = table.size() - 1;
     size_t i = h & mask;
-    while (uint32_t code = table[i]) {
-      if (hashes[code] == h && col.entry(code) == s) return lastCode = code;
+    while (const uint64_t slot = table[i]) {
+      const uint32_t code = static_cast<uint32_t>(slot);
+      if (static_cast<uint32_t>(slot >> 32) == h && col.entry(code) == s) return lastCode = code;
       i = (i + 1) & mask;
     }
     col.arena.insert(col.arena.end(), s.begin(), s.end());
     col.offsets.push_back(col.arena.size());
     const uint32_t code = static_cast<uint32_t>(col.offsets.size() - 1);
-    hashes.push_back(h);
-    table[i] = code;
-    if (code * 2 > table.size()) grow();
+    table[i] = uint64_t{h} << 32 | code;
+    if (size_t{code} * 2 > table.size()) grow();
     return lastCode = code;
   }
 
   void grow() {
-    std::vector<uint32_t> bigger(table.size() * 2, 0);
-    size_t mask = bigger.size() - 1;
-    for (uint32_t code = 1; code < hashes.size(); ++code) {
-      size_t i = hashes[code] & mask;
+    std::vector<uint64_t> bigger(table.size() * 2, 0);
+    const size_t mask = bigger.size() - 1;
+    for (const uint64_t slot : table) {
+      if (!slot) continue;
+      size_t i = (slot >> 32) & mask;
       while (bigger[i]) i = (i + 1) & mask;
-      bigger[i] = code;
+      bigger[i] = slot;
     }
     table.swap(bigger);
   }
@@ -212,8 +286,8 @@ RowStoreBuilder::RowStoreBuilder(std::vector<RowStore::ColumnInfo> columns)
     auto col = std::make_unique<RowStore::Column>();
     col->info = std::move(info);
     store_->columns_.push_back(std::move(col));
-    interners_.push_back(isTextType(store_->columns_.back()->info.type) ? std::make_unique<Interner>()
-                                                                         : nullptr);
+    interners_.push_back(
+        isTextType(store_->columns_.back()->info.type) ? std::make_unique<Interner>() : nullptr);
   }
   openPendingRow();
 }
@@ -225,35 +299,52 @@ void RowStoreBuilder::reserve(int rows) {
   for (auto& c : store_->columns_) {
     switch (c->info.type) {
       case FieldType::Text:
-      case FieldType::LongText: c->codes.reserve(n); break;
+      case FieldType::LongText:
+        c->codes.reserve(n);
+        break;
       case FieldType::Int32:
-      case FieldType::Date: c->i32.reserve(n); break;
+      case FieldType::Date:
+        c->i32.reserve(n);
+        break;
       case FieldType::Int64:
-      case FieldType::DateTime: c->i64.reserve(n); break;
-      case FieldType::Double: c->f64.reserve(n); break;
-      case FieldType::Boolean: c->b8.reserve(n); break;
+      case FieldType::DateTime:
+        c->i64.reserve(n);
+        break;
+      case FieldType::Double:
+        c->f64.reserve(n);
+        break;
+      case FieldType::Boolean:
+        c->b8.reserve(n);
+        break;
     }
     if (c->usesNullBits()) c->nullBits.reserve(n / 64 + 1);
   }
 }
 
 namespace {
-void clearNull(std::vector<uint64_t>& bits, size_t row) { bits[row >> 6] &= ~(uint64_t{1} << (row & 63)); }
+void clearNull(std::vector<uint64_t>& bits, size_t row) {
+  bits[row >> 6] &= ~(uint64_t{1} << (row & 63));
+}
 }  // namespace
 
 void RowStoreBuilder::setNull(int col) {
   RowStore::Column& c = *store_->columns_[col];
   const size_t row = static_cast<size_t>(store_->rowCount_);
-  if (isTextType(c.info.type)) c.codes[row] = 0;
-  else if (c.info.type == FieldType::Boolean) c.b8[row] = kBoolNull;
-  else c.nullBits[row >> 6] |= uint64_t{1} << (row & 63);
+  if (isTextType(c.info.type))
+    c.codes[row] = 0;
+  else if (c.info.type == FieldType::Boolean)
+    c.b8[row] = kBoolNull;
+  else
+    c.nullBits[row >> 6] |= uint64_t{1} << (row & 63);
 }
 
 void RowStoreBuilder::setInt(int col, int64_t value) {
   RowStore::Column& c = *store_->columns_[col];
   const size_t row = static_cast<size_t>(store_->rowCount_);
-  if (c.info.type == FieldType::Int32) c.i32[row] = static_cast<int32_t>(value);
-  else c.i64[row] = value;
+  if (c.info.type == FieldType::Int32)
+    c.i32[row] = static_cast<int32_t>(value);
+  else
+    c.i64[row] = value;
   clearNull(c.nullBits, row);
 }
 
@@ -298,13 +389,23 @@ void RowStoreBuilder::openPendingRow() {
   for (auto& c : store_->columns_) {
     switch (c->info.type) {
       case FieldType::Text:
-      case FieldType::LongText: c->codes.push_back(0); break;
+      case FieldType::LongText:
+        c->codes.push_back(0);
+        break;
       case FieldType::Int32:
-      case FieldType::Date: c->i32.push_back(0); break;
+      case FieldType::Date:
+        c->i32.push_back(0);
+        break;
       case FieldType::Int64:
-      case FieldType::DateTime: c->i64.push_back(0); break;
-      case FieldType::Double: c->f64.push_back(0); break;
-      case FieldType::Boolean: c->b8.push_back(kBoolNull); break;
+      case FieldType::DateTime:
+        c->i64.push_back(0);
+        break;
+      case FieldType::Double:
+        c->f64.push_back(0);
+        break;
+      case FieldType::Boolean:
+        c->b8.push_back(kBoolNull);
+        break;
     }
     if (c->usesNullBits()) {
       if ((next >> 6) >= c->nullBits.size()) c->nullBits.push_back(0);
@@ -318,13 +419,28 @@ std::shared_ptr<const RowStore> RowStoreBuilder::finish() {
   for (auto& c : store_->columns_) {
     switch (c->info.type) {
       case FieldType::Text:
-      case FieldType::LongText: c->codes.pop_back(); c->codes.shrink_to_fit(); break;
+      case FieldType::LongText:
+        c->codes.pop_back();
+        c->codes.shrink_to_fit();
+        break;
       case FieldType::Int32:
-      case FieldType::Date: c->i32.pop_back(); c->i32.shrink_to_fit(); break;
+      case FieldType::Date:
+        c->i32.pop_back();
+        c->i32.shrink_to_fit();
+        break;
       case FieldType::Int64:
-      case FieldType::DateTime: c->i64.pop_back(); c->i64.shrink_to_fit(); break;
-      case FieldType::Double: c->f64.pop_back(); c->f64.shrink_to_fit(); break;
-      case FieldType::Boolean: c->b8.pop_back(); c->b8.shrink_to_fit(); break;
+      case FieldType::DateTime:
+        c->i64.pop_back();
+        c->i64.shrink_to_fit();
+        break;
+      case FieldType::Double:
+        c->f64.pop_back();
+        c->f64.shrink_to_fit();
+        break;
+      case FieldType::Boolean:
+        c->b8.pop_back();
+        c->b8.shrink_to_fit();
+        break;
     }
     c->arena.shrink_to_fit();
     c->offsets.shrink_to_fit();

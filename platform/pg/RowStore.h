@@ -20,7 +20,7 @@ inline constexpr int32_t kDateMinusInfinity = INT32_MIN;
 inline constexpr int64_t kDateTimeInfinity = INT64_MAX;
 inline constexpr int64_t kDateTimeMinusInfinity = INT64_MIN;
 
-QDate dateFromDays(int32_t days);        // invalid QDate for the infinities
+QDate dateFromDays(int32_t days);         // invalid QDate for the infinities
 int32_t daysFromDate(const QDate& date);  // date must be valid
 QDateTime dateTimeFromMicros(int64_t micros);
 

@@ -13,6 +13,7 @@ enum TSSLMode : int {
   smVerifyFull = 5,
 };
 
+// nullptr for a number outside the table.
 const char* libpqSslMode(TSSLMode mode);
 
 }  // namespace wv::pg
