@@ -1,6 +1,7 @@
 // wVelora: start-up. The four single instances are created hidden, in this order, then the
 // event loop runs: the main window, the data module, the login dialog, the report window.
 #include <QApplication>
+#include <QIcon>
 
 #include "app/MainWindow.h"
 #include "data/DataModule.h"
@@ -12,6 +13,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   app.setApplicationName(wv::shell::applicationTitle());
+  app.setWindowIcon(QIcon(QStringLiteral(":/wvelora.png")));
   // The main window's own close ends the program (see TfMenuVelora::closeEvent).
   app.setQuitOnLastWindowClosed(false);
   try {

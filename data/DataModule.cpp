@@ -2,6 +2,7 @@
 
 #include "data/AccountQueries.h"
 #include "data/Configuration.h"
+#include "data/GridStyles.h"
 
 using wv::pg::Connection;
 using wv::pg::ParamType;
@@ -48,7 +49,8 @@ TdmCon::TdmCon(QObject* parent)
                             wv::data::aplicatieMobEmitentStatement(),
                             {{QStringLiteral("pEmitent"), ParamType::Text},
                              {QStringLiteral("pAplicatieMob"), ParamType::Text}},
-                            wv::data::aplicatieMobEmitentFields(), this) {
+                            wv::data::aplicatieMobEmitentFields(), this),
+      GridTableViewStyleSheetDevExpress(wv::data::reportGridStyleSheet()) {
   configure(conVek, wv::data::mainHost(), QStringLiteral("vek1"), true, false, wv::pg::smRequire);
   configure(conVekMob, wv::data::registryHost(), QStringLiteral("vek_mob"), false, true,
             wv::pg::smRequire);

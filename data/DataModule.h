@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+#include "platform/grid/GridStyleSheet.h"
 #include "platform/pg/Connection.h"
 #include "platform/pg/Query.h"
 
@@ -23,6 +24,9 @@ class TdmCon : public QObject {
   wv::pg::Query dsAplicatieMob;         // is the application enabled?
   wv::pg::Query dsEu;                   // the company's own settings
   wv::pg::Query dsAplicatieMobEmitent;  // is the application enabled for the user?
+
+  // The colours and fonts of the report grids.
+  const wv::grid::GridStyleSheet GridTableViewStyleSheetDevExpress;
 
   // Sign-in values: empty at start, set only by the login, never cleared.
   QString glNumeFirma;

@@ -9,4 +9,10 @@ QStringList livrariStatement();  // deliveries, 69 lines
 QStringList clientiStatement();  // clients, 120 lines
 QStringList produseStatement();  // products, 84 lines, the last one empty
 
+namespace sql {
+extern const char* const livrari;
+extern const char* const clienti;
+extern const char* const produse;
+}  // namespace sql
+
 }  // namespace wv::report
