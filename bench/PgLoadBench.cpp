@@ -10,48 +10,11 @@
 #include "platform/error/Error.h"
 #include "platform/pg/Connection.h"
 #include "platform/pg/Query.h"
+#include "report/ReportFields.h"
 
 using namespace wv::pg;
 
 namespace {
-
-std::vector<FieldDef> deliveryFields() {
-  const struct {
-    const char* column;
-    FieldType type;
-  } fields[] = {
-      {"data_doc_e", FieldType::Date},
-      {"tip_doc_e", FieldType::Text},
-      {"nr_doc_e", FieldType::Text},
-      {"scv_e", FieldType::Int32},
-      {"data_doc_i", FieldType::Date},
-      {"tip_doc_i", FieldType::Text},
-      {"nr_doc_i", FieldType::Text},
-      {"scv_i", FieldType::Int32},
-      {"partener", FieldType::Text},
-      {"partener_id", FieldType::Int64},
-      {"partener_punct_lucru", FieldType::Text},
-      {"partener_punct_lucru_id", FieldType::Int64},
-      {"part_id_concatenat", FieldType::LongText},
-      {"articol", FieldType::Text},
-      {"cod_bare", FieldType::Text},
-      {"cod_art", FieldType::Text},
-      {"cod_art_la_client", FieldType::Text},
-      {"cod_la_producator", FieldType::Text},
-      {"cant", FieldType::Double},
-      {"pret", FieldType::Double},
-      {"val_fara_tva", FieldType::Double},
-      {"lot", FieldType::Text},
-      {"data_expirare", FieldType::Date},
-      {"gr_partener", FieldType::Text},
-      {"sik_cod", FieldType::LongText},
-      {"producator", FieldType::Text},
-      {"brand", FieldType::Text},
-  };
-  std::vector<FieldDef> defs;
-  for (const auto& f : fields) defs.push_back({QString::fromLatin1(f.column), f.type});
-  return defs;
-}
 
 double peakMib() {
   rusage usage{};
@@ -76,7 +39,7 @@ int main(int argc, char** argv) {
   connection.setSslMode(smPrefer);
   Query query(QStringLiteral("dsLivrari"), connection,
               {QStringLiteral("select * from %1").arg(QString::fromUtf8(argv[6]))}, {},
-              deliveryFields());
+              wv::report::livrariFields());
   try {
     const auto start = std::chrono::steady_clock::now();
     query.open();

@@ -1,5 +1,8 @@
 #include "DeliveriesData.h"
 
+#include "report/ReportColumns.h"
+#include "report/ReportFields.h"
+
 #include <QDate>
 #include <cstdio>
 #include <random>
@@ -14,42 +17,6 @@ namespace {
 constexpr int kPartners = 5000;
 constexpr int kArticles = 600;
 constexpr int kLots = 20000;
-
-// The deliveries grid's columns in the grid's order, with the types of their query fields.
-const struct {
-  const char* caption;
-  const char* field;
-  FieldType type;
-  int width;
-} kColumns[] = {
-    {"dataDoc_e", "data_doc_e", FieldType::Date, 73},
-    {"tipDoc_e", "tip_doc_e", FieldType::Text, 62},
-    {"nrDoc_e", "nr_doc_e", FieldType::Text, 85},
-    {"scv_e", "scv_e", FieldType::Int32, 42},
-    {"dataDoc_i", "data_doc_i", FieldType::Date, 81},
-    {"tipDoc_i", "tip_doc_i", FieldType::Text, 58},
-    {"nrDoc_i", "nr_doc_i", FieldType::Text, 85},
-    {"scv_i", "scv_i", FieldType::Int32, 42},
-    {"partener", "partener", FieldType::Text, 250},
-    {"partenerId", "partener_id", FieldType::Int64, 74},
-    {"partenerPunctLucru", "partener_punct_lucru", FieldType::Text, 134},
-    {"partenerPunctLucruId", "partener_punct_lucru_id", FieldType::Int64, 133},
-    {"partIdConcatenat", "part_id_concatenat", FieldType::LongText, 108},
-    {"articol", "articol", FieldType::Text, 300},
-    {"brand", "brand", FieldType::Text, 80},
-    {"codBare", "cod_bare", FieldType::Text, 95},
-    {"codArt", "cod_art", FieldType::Text, 72},
-    {"codArtLaClient", "cod_art_la_client", FieldType::Text, 116},
-    {"codLaProducator", "cod_la_producator", FieldType::Text, 112},
-    {"cant", "cant", FieldType::Double, 52},
-    {"pret", "pret", FieldType::Double, 66},
-    {"valFaraTva", "val_fara_tva", FieldType::Double, 82},
-    {"lot", "lot", FieldType::Text, 100},
-    {"dataExpirare", "data_expirare", FieldType::Date, 100},
-    {"grPartener", "gr_partener", FieldType::Text, 110},
-    {"sikCod", "sik_cod", FieldType::LongText, 50},
-    {"producator", "producator", FieldType::Text, 300},
-};
 
 std::string format(const char* pattern, long value) {
   char buffer[96];
@@ -75,13 +42,21 @@ std::vector<std::string> partnerNames() {
   return out;
 }
 
+// The deliveries query's fields in the grid's order, so that cell positions below follow the
+// grid; the grid binds its columns by name all the same.
+std::vector<pg::RowStore::ColumnInfo> storeColumns() {
+  const std::vector<pg::FieldDef> fields = report::livrariFields();
+  std::vector<pg::RowStore::ColumnInfo> infos;
+  for (const grid::GridColumn& column : report::livrariColumns())
+    for (const pg::FieldDef& field : fields)
+      if (field.column == column.fieldName) infos.push_back({field.column, field.type});
+  return infos;
+}
+
 }  // namespace
 
 std::shared_ptr<const pg::RowStore> makeDeliveries(int rows) {
-  // The store's fields in the grid's order: the grid binds its columns by name.
-  std::vector<pg::RowStore::ColumnInfo> infos;
-  for (const auto& c : kColumns) infos.push_back({QString::fromLatin1(c.field), c.type});
-  pg::RowStoreBuilder builder(std::move(infos));
+  pg::RowStoreBuilder builder(storeColumns());
   builder.reserve(rows);
 
   const std::vector<std::string> partners = partnerNames();
@@ -138,43 +113,6 @@ std::shared_ptr<const pg::RowStore> makeDeliveries(int rows) {
     builder.endRow();
   }
   return builder.finish();
-}
-
-std::vector<grid::GridColumn> deliveriesColumns() {
-  std::vector<grid::GridColumn> out;
-  for (const auto& c : kColumns) {
-    const QString field = QString::fromLatin1(c.field);
-    // Line numbers and ids add up to nothing worth showing.
-    const bool sums =
-        !field.startsWith(QLatin1String("scv_")) && !field.endsWith(QLatin1String("_id"));
-    out.push_back({QStringLiteral("cxGrid1DBTableView1") + field, QString::fromLatin1(c.caption),
-                   field, c.width, sums});
-  }
-  return out;
-}
-
-grid::GridStyleSheet reportStyleSheet() {
-  QFont regular(QStringLiteral("MS Sans Serif"));
-  regular.setPixelSize(11);
-  QFont bold = regular;
-  bold.setBold(true);
-  const QColor black(QRgb{0x000000}), white(QRgb{0xFFFFFF}), navy(QRgb{0x000080});
-  grid::GridStyleSheet sheet;
-  sheet.background = {QColor(QRgb{0xFFFBF0}), {}, {}, {}};
-  sheet.content = {QColor(QRgb{0xD9EAF7}), black, regular, black};
-  sheet.contentEven = {QColor(QRgb{0xD9EAF7}), black, {}, {}};
-  sheet.contentOdd = {QColor(QRgb{0xEAF3FB}), black, {}, {}};
-  sheet.filterBox = {QColor(QRgb{0xFFFFE1}), black, {}, {}};
-  sheet.incSearch = {QColor(QRgb{0xFED547}), black, {}, {}};
-  sheet.footer = {QColor(QRgb{0xFFFFE1}), navy, bold, {}};
-  sheet.group = {QColor(QRgb{0xF1EFE2}), {}, {}, {}};
-  sheet.groupByBox = {QColor(QRgb{0xFED547}), black, {}, {}};
-  sheet.header = {QColor(QRgb{0x316AC5}), white, bold, {}};
-  sheet.inactive = {QColor(QRgb{0xA4C4EB}), {}, {}, {}};
-  sheet.indicator = {QColor(QRgb{0xA4C4EB}), {}, {}, {}};
-  sheet.preview = {QColor(QRgb{0xFFFFE1}), navy, bold, navy};
-  sheet.selection = {QColor(QRgb{0x316AC5}), white, {}, {}};
-  return sheet;
 }
 
 }  // namespace wv::bench

@@ -3,8 +3,6 @@
 #include <memory>
 #include <vector>
 
-#include "platform/grid/GridColumn.h"
-#include "platform/grid/GridStyleSheet.h"
 #include "platform/pg/RowStore.h"
 
 namespace wv::bench {
@@ -14,11 +12,5 @@ namespace wv::bench {
 // partners, a few hundred articles, about five lines per document), generated the same way
 // on every run.
 std::shared_ptr<const pg::RowStore> makeDeliveries(int rows);
-
-// The deliveries grid's 27 columns, in the grid's order.
-std::vector<grid::GridColumn> deliveriesColumns();
-
-// The report grids' colours and fonts.
-grid::GridStyleSheet reportStyleSheet();
 
 }  // namespace wv::bench

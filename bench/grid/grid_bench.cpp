@@ -13,12 +13,14 @@
 #include <string>
 
 #include "DeliveriesData.h"
+#include "data/GridStyles.h"
 #include "platform/grid/DataGrid.h"
 #include "platform/grid/FilterHeader.h"
 #include "platform/grid/GridModel.h"
 #include "platform/grid/GridPipeline.h"
 #include "platform/grid/GridTable.h"
 #include "platform/grid/HeaderFilterPopup.h"
+#include "report/ReportColumns.h"
 
 namespace {
 
@@ -98,8 +100,8 @@ struct Figures {
 };
 
 Figures measureGrid(const std::shared_ptr<const wv::pg::RowStore>& store) {
-  wv::grid::DataGrid grid(wv::bench::deliveriesColumns());
-  grid.setGridStyleSheet(wv::bench::reportStyleSheet());
+  wv::grid::DataGrid grid(wv::report::livrariColumns());
+  grid.setGridStyleSheet(wv::data::reportGridStyleSheet());
   grid.resize(1268, 600);
   grid.show();
   std::printf("grid: load rows %.0f ms\n", elapsedMs([&] { grid.setRowStore(store); }));
@@ -166,7 +168,7 @@ double pipelineBytesPerRow(const std::shared_ptr<const wv::pg::RowStore>& store)
   resetPeakMemory();
   size_t steady = 0;
   {
-    wv::grid::GridPipeline pipeline(wv::bench::deliveriesColumns());
+    wv::grid::GridPipeline pipeline(wv::report::livrariColumns());
     pipeline.setStore(store);
     pipeline.setFilterEntry(kPartner, kTyped);
     pipeline.setFilterEntry(kPartner, {});

@@ -4,18 +4,20 @@
 #include <QTimer>
 
 #include "DeliveriesData.h"
+#include "data/GridStyles.h"
 #include "platform/grid/DataGrid.h"
 #include "platform/grid/FilterHeader.h"
 #include "platform/grid/GridModel.h"
 #include "platform/grid/GridTable.h"
+#include "report/ReportColumns.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QString out =
       argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/grid_demo.png");
   QLocale::setDefault(QLocale(QLocale::Romanian, QLocale::Romania));
-  wv::grid::DataGrid grid(wv::bench::deliveriesColumns());
-  grid.setGridStyleSheet(wv::bench::reportStyleSheet());
+  wv::grid::DataGrid grid(wv::report::livrariColumns());
+  grid.setGridStyleSheet(wv::data::reportGridStyleSheet());
   grid.setRowStore(wv::bench::makeDeliveries(20000));
   grid.resize(1268, 420);
   wv::grid::GridModel& model = grid.model();

@@ -327,6 +327,15 @@ void clearNull(std::vector<uint64_t>& bits, size_t row) {
 }
 }  // namespace
 
+namespace {
+// Writes a non-null value of a number or date column into the pending row.
+template <class T>
+void putValue(std::vector<T>& values, std::vector<uint64_t>& nullBits, size_t row, T value) {
+  values[row] = value;
+  clearNull(nullBits, row);
+}
+}  // namespace
+
 void RowStoreBuilder::setNull(int col) {
   RowStore::Column& c = *store_->columns_[col];
   const size_t row = static_cast<size_t>(store_->rowCount_);
@@ -350,23 +359,17 @@ void RowStoreBuilder::setInt(int col, int64_t value) {
 
 void RowStoreBuilder::setDouble(int col, double value) {
   RowStore::Column& c = *store_->columns_[col];
-  const size_t row = static_cast<size_t>(store_->rowCount_);
-  c.f64[row] = value;
-  clearNull(c.nullBits, row);
+  putValue(c.f64, c.nullBits, static_cast<size_t>(store_->rowCount_), value);
 }
 
 void RowStoreBuilder::setDate(int col, int32_t days) {
   RowStore::Column& c = *store_->columns_[col];
-  const size_t row = static_cast<size_t>(store_->rowCount_);
-  c.i32[row] = days;
-  clearNull(c.nullBits, row);
+  putValue(c.i32, c.nullBits, static_cast<size_t>(store_->rowCount_), days);
 }
 
 void RowStoreBuilder::setDateTime(int col, int64_t micros) {
   RowStore::Column& c = *store_->columns_[col];
-  const size_t row = static_cast<size_t>(store_->rowCount_);
-  c.i64[row] = micros;
-  clearNull(c.nullBits, row);
+  putValue(c.i64, c.nullBits, static_cast<size_t>(store_->rowCount_), micros);
 }
 
 void RowStoreBuilder::setBool(int col, bool value) {
