@@ -12,11 +12,18 @@ namespace {
 // The day before the first real day: an editor at this date shows nothing.
 const QDate kEmpty(100, 1, 1);
 
-// The locale's short date format, but never with a two-digit year.
-QString shortFormatWithFullYear() {
+// The locale's short date format in digits only, with a four-digit year, so that a date fits
+// the editor's designed width and reads without doubt.
+QString shortNumericFormat() {
   QString format = QLocale().dateFormat(QLocale::ShortFormat);
+  static const QRegularExpression monthName(QStringLiteral("M{3,}"));
   static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
+  static const QRegularExpression spaces(QStringLiteral("\\s+"));
+  format.replace(monthName, QStringLiteral("MM"));
   format.replace(twoDigitYear, QStringLiteral("yyyy"));
+  if (format.contains(QLatin1String("MM")) && !format.contains(QLatin1Char('/')) &&
+      !format.contains(QLatin1Char('.')) && !format.contains(QLatin1Char('-')))
+    format.replace(spaces, QStringLiteral("."));
   return format;
 }
 
@@ -24,7 +31,7 @@ QString shortFormatWithFullYear() {
 
 DateEdit::DateEdit(QWidget* parent) : QDateEdit(parent) {
   setCalendarPopup(true);
-  setDisplayFormat(shortFormatWithFullYear());
+  setDisplayFormat(shortNumericFormat());
   setMinimumDate(kEmpty);
   setSpecialValueText(QStringLiteral(" "));
   setDate(QDate::currentDate());

@@ -4,9 +4,9 @@
 
 namespace wv::shell {
 
-// A date editor that holds whole days in the user's short date format (with a four-digit
-// year), with a calendar drop-down, and that can be empty: Delete or Backspace over the whole
-// text empties it, and an empty editor reads as the null QDate.
+// A date editor that holds whole days in the user's short date format written in digits (with a
+// four-digit year), with a calendar drop-down, and that can be empty: Delete or Backspace over the
+// whole text empties it, and an empty editor reads as the null QDate.
 class DateEdit : public QDateEdit {
  public:
   explicit DateEdit(QWidget* parent = nullptr);
