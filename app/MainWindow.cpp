@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "app/VersionText.h"
 #include "data/DataModule.h"
@@ -55,12 +56,16 @@ TfMenuVelora::TfMenuVelora(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("fMenuVelora"));
   setFont(designFont(QStringLiteral("Segoe UI"), 12));
   resize(397, 326);
-  auto* anchors = new Anchors(this);
+  // The login panel takes the top edge and the menu panel the rest, so that the menu fills
+  // the whole window once the login panel is hidden.
+  auto* panels = new QVBoxLayout(this);
+  panels->setContentsMargins(0, 0, 0, 0);
+  panels->setSpacing(0);
 
   PanelLogin = raisedPanel(this, {0, 0, 397, 49});
   PanelLogin->setObjectName(QStringLiteral("PanelLogin"));
-  anchors->anchor(PanelLogin,
-                  wv::shell::AnchorLeft | wv::shell::AnchorTop | wv::shell::AnchorRight);
+  PanelLogin->setFixedHeight(49);
+  panels->addWidget(PanelLogin, 0, Qt::AlignTop);
   auto* loginAnchors = new Anchors(PanelLogin);
   Label1 = navyLabel(PanelLogin, kVersionText, {222, 0, 169, 15});
   Label1->setObjectName(QStringLiteral("Label1"));
@@ -70,7 +75,7 @@ TfMenuVelora::TfMenuVelora(QWidget* parent) : QWidget(parent) {
 
   PanelMenu = raisedPanel(this, {0, 49, 397, 277});
   PanelMenu->setObjectName(QStringLiteral("PanelMenu"));
-  anchors->anchor(PanelMenu, wv::shell::kAnchorAll);
+  panels->addWidget(PanelMenu, 1);
   QPalette menuPalette = PanelMenu->palette();
   menuPalette.setColor(QPalette::ButtonText, kMenuText);
   PanelMenu->setPalette(menuPalette);
@@ -131,8 +136,12 @@ void TfMenuVelora::ButtonLoginClick() {
   if (frmLogin_->exec() != 1) return;
   PanelLogin->hide();
   PanelMenu->show();
+  // Both labels size themselves to their text; the database name wraps within its width.
   LabelDataBase->setText(dmCon_->glDataBase);
+  LabelDataBase->resize(LabelDataBase->width(),
+                        LabelDataBase->heightForWidth(LabelDataBase->width()));
   LabelUser->setText(QStringLiteral("User ") + dmCon_->glUser);
+  LabelUser->adjustSize();
 }
 
 void TfMenuVelora::ButtonDovadClick() {

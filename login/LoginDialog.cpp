@@ -22,6 +22,7 @@ QLabel* boxLabel(QWidget* parent, const QString& text, const QRect& geometry, QL
   auto* label = new QLabel(text, parent);
   label->setFont(designFont(QStringLiteral("Tahoma"), 12));
   label->setGeometry(geometry);
+  label->adjustSize();  // labels size themselves to their text, whatever the face
   label->setBuddy(box);
   box->setAccessibleName(text);
   return label;

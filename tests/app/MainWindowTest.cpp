@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDialog>
 #include <QFrame>
 #include <QLabel>
@@ -72,6 +73,7 @@ TEST_F(MainWindowTest, ControlsStandWhereTheFormPutsThem) {
 TEST_F(MainWindowTest, ResizingKeepsTheVersionTextAtTheRightAndStretchesThePanels) {
   window.resize(497, 426);
   window.PanelMenu->show();  // a hidden panel lays out its controls when it is shown
+  QApplication::processEvents();
   EXPECT_EQ(window.PanelLogin->geometry(), QRect(0, 0, 497, 49));
   EXPECT_EQ(window.PanelMenu->geometry(), QRect(0, 49, 497, 377));
   EXPECT_EQ(window.Label1->geometry(), QRect(322, 0, 169, 15));
@@ -99,6 +101,10 @@ TEST_F(MainWindowTest, AConfirmedLoginShowsTheMenuWithDatabaseAndUser) {
   EXPECT_TRUE(window.PanelMenu->isVisible());
   EXPECT_EQ(window.LabelDataBase->text(), QStringLiteral("vek_demo"));
   EXPECT_EQ(window.LabelUser->text(), QStringLiteral("User ana"));
+  QApplication::processEvents();
+  EXPECT_EQ(window.PanelMenu->geometry(),
+            QRect(0, 0, 397, 326));  // the menu takes the whole window
+  EXPECT_GE(window.LabelUser->width(), window.LabelUser->sizeHint().width());  // never cut
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
