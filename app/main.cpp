@@ -3,12 +3,9 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "app/MainWindow.h"
-#include "data/DataModule.h"
-#include "login/LoginDialog.h"
+#include "app/SingleInstances.h"
 #include "platform/shell/ApplicationTitle.h"
 #include "platform/shell/DefaultErrorHandler.h"
-#include "report/ReportWindow.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -17,13 +14,8 @@ int main(int argc, char** argv) {
   // The main window's own close ends the program (see TfMenuVelora::closeEvent).
   app.setQuitOnLastWindowClosed(false);
   try {
-    TfMenuVelora fMenuVelora;
-    TdmCon dmCon;
-    TfrmLogin frmLogin(dmCon, &fMenuVelora);
-    TfDovad fDovad(dmCon);
-    fMenuVelora.link(&dmCon, &frmLogin, &fDovad);
-
-    fMenuVelora.show();
+    SingleInstances instances;  // fMenuVelora, dmCon, frmLogin, fDovad
+    instances.fMenuVelora.show();
     return app.exec();
   } catch (...) {
     wv::shell::showDefaultError(std::current_exception());

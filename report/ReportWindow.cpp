@@ -10,6 +10,7 @@
 #include "platform/shell/DateEdit.h"
 #include "platform/shell/DefaultErrorHandler.h"
 #include "platform/shell/Fonts.h"
+#include "report/GridExport.h"
 #include "report/ReportColumns.h"
 #include "report/ReportFields.h"
 #include "report/ReportStatements.h"
@@ -148,6 +149,12 @@ TfDovad::TfDovad(TdmCon& dmCon, QWidget* parent)
 
   connect(ButtonCauta, &QPushButton::clicked, this,
           [this] { wv::shell::guarded([this] { ButtonCautaClick(); }); });
+  connect(ButtonExportExcelLivrari, &QPushButton::clicked, this,
+          [this] { wv::shell::guarded([this] { ButtonExportExcelLivrariClick(); }); });
+  connect(ButtonExportExcelProduse, &QPushButton::clicked, this,
+          [this] { wv::shell::guarded([this] { ButtonExportExcelProduseClick(); }); });
+  connect(ButtonExportExcelClienti, &QPushButton::clicked, this,
+          [this] { wv::shell::guarded([this] { ButtonExportExcelClientiClick(); }); });
   FormCreate();
 }
 
@@ -172,4 +179,16 @@ void TfDovad::ButtonCautaClick() {
     else
       query->open();
   }
+}
+
+void TfDovad::ButtonExportExcelLivrariClick() {
+  wv::report::exportGrid(this, dsLivrari, *cxGrid1, QStringLiteral("Livrari_DOVAD_"), SaveDialog1);
+}
+
+void TfDovad::ButtonExportExcelProduseClick() {
+  wv::report::exportGrid(this, dsProduse, *cxGrid2, QStringLiteral("Produse_DOVAD_"), SaveDialog1);
+}
+
+void TfDovad::ButtonExportExcelClientiClick() {
+  wv::report::exportGrid(this, dsClienti, *cxGrid3, QStringLiteral("Clienti_DOVAD_"), SaveDialog1);
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "platform/pg/Query.h"
+#include "platform/shell/Dialogs.h"
 
 class QLabel;
 class QPushButton;
@@ -42,9 +43,13 @@ class TfDovad : public QWidget {
   wv::grid::DataGrid* cxGrid2;  // products
   QLabel* Label5;
   QPushButton* ButtonExportExcelClienti;
-  wv::grid::DataGrid* cxGrid3;  // clients
+  wv::grid::DataGrid* cxGrid3;             // clients
+  wv::shell::SaveFileRequest SaveDialog1;  // filter and proposed name, set anew by each export
 
  private:
   void FormCreate();
   void ButtonCautaClick();
+  void ButtonExportExcelLivrariClick();
+  void ButtonExportExcelProduseClick();
+  void ButtonExportExcelClientiClick();
 };

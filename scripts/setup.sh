@@ -13,6 +13,8 @@ packages=(
   g++-mingw-w64-x86-64
   clang libclang-rt-14-dev
   locales
+  fonts-liberation2
+  python3-openpyxl libreoffice-calc-nogui
 )
 
 missing=()
@@ -27,4 +29,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The workbook export is tested under a comma-decimal locale.
+if ! locale -a 2>/dev/null | grep -qi '^ro_RO\.utf-\?8$'; then
+  "${sudo_cmd[@]}" sed -i 's/^# *ro_RO.UTF-8/ro_RO.UTF-8/' /etc/locale.gen
+  grep -q '^ro_RO.UTF-8' /etc/locale.gen || echo 'ro_RO.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+  "${sudo_cmd[@]}" locale-gen >/dev/null
 fi

@@ -7,13 +7,10 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/MainWindow.h"
-#include "data/DataModule.h"
-#include "login/LoginDialog.h"
+#include "app/SingleInstances.h"
 #include "platform/grid/DataGrid.h"
 #include "platform/grid/GridModel.h"
 #include "platform/shell/DateEdit.h"
-#include "report/ReportWindow.h"
 
 namespace {
 
@@ -38,11 +35,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
 
-  TfMenuVelora fMenuVelora;
-  TdmCon dmCon;
-  TfrmLogin frmLogin(dmCon, &fMenuVelora);
-  TfDovad fDovad(dmCon);
-  fMenuVelora.link(&dmCon, &frmLogin, &fDovad);
+  SingleInstances instances;
+  auto& [fMenuVelora, dmCon, frmLogin, fDovad] = instances;
   fMenuVelora.show();
   save(fMenuVelora, folder, QStringLiteral("main-window-login.png"));
 

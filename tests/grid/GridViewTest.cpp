@@ -160,7 +160,6 @@ TEST(GridView, ArrangementStaysWhenNewRowsArrive) {
             (QStringList{"G Cod: A (2)", "G Cod: B (2)", "R 1", "R 4", "G Cod: C (1)"}));
 }
 
-
 // A column whose field the rows lack reads as null everywhere instead of failing.
 TEST(GridView, ColumnWithoutItsFieldShowsEmptyCells) {
   DataGrid grid({{"gName", "Nume", "name", 100}, {"gMissing", "Lipsa", "missing", 60}});

@@ -84,7 +84,6 @@ TEST(SortByHeader, FilteringKeepsTheSortedOrder) {
   EXPECT_EQ(shownStoreRows(*grid), (std::vector<int>{2, 5, 0}));
 }
 
-
 // Negative numbers, both zeros and the extremes of a 64-bit column order as numbers.
 TEST(SortOrder, NegativeAndExtremeNumbers) {
   pg::RowStoreBuilder builder({{"big", pg::FieldType::Int64}, {"real", pg::FieldType::Double}});
