@@ -1,0 +1,120 @@
+select partener.partener,
+       partener.partener_id,
+       partener.cod_cci,
+       partener.adr_cod_iso_tara,
+       partener.adr_cod_iso_judet,
+       partener.adr_localitate,
+       partener.adr_strada,
+       partener.adr_nr_strada,
+       partener.adr_adresa,
+       partener.cod_postal_adresa,
+       partener.telefon,
+       partener.email_adr,
+       partener.gln,
+
+       partener_punct_lucru.partener_punct_lucru,
+       partener_punct_lucru.partener_punct_lucru_id,
+       partener_punct_lucru.cod_fiscal_partener_punct_lucru,
+       partener_punct_lucru.adr_pl_cod_iso_tara,
+       partener_punct_lucru.adr_pl_cod_iso_judet,
+       partener_punct_lucru.adr_pl_localitate,
+       partener_punct_lucru.adr_pl_strada,
+       partener_punct_lucru.adr_pl_nr_strada,
+       partener_punct_lucru.adr_pl_adresa,
+       partener_punct_lucru.cod_postal_adresa_pl,
+       partener_punct_lucru.telefon_pl,
+       partener_punct_lucru.email_adr_pl,
+       gln_pl,
+
+       partener.partener_id::text || '/' || coalesce(partener_punct_lucru.partener_punct_lucru_id::text, '') as part_id_concatenat,
+
+       partener.gr_partener,
+       case when partener.gr_partener in ('FARMACII') then '1'
+            when partener.gr_partener in ('SPITALE')  then '2'
+            else '3'
+       end as sik_cod
+
+
+
+       
+from partener inner join
+(
+select distinct partener
+from
+(
+select 
+       doc_poz_stoc.data_doc_e,
+       doc_poz_stoc.tip_doc_e,
+       doc_poz_stoc.nr_doc_e,
+       doc_poz_stoc.scv_e,
+
+       doc_poz_stoc.data_doc_i,
+       doc_poz_stoc.tip_doc_i,
+       doc_poz_stoc.nr_doc_i,
+       doc_poz_stoc.scv_i,
+
+       de.partener,
+       partener.partener_id,
+       de.partener_punct_lucru,
+       partener_punct_lucru.partener_punct_lucru_id,
+       partener.partener_id::text || '/' || coalesce(partener_punct_lucru.partener_punct_lucru_id::text, '') as part_id_concatenat,
+
+       dpe.articol,
+       articol.brand,
+       articol.cod_bare,
+       articol.cod_art,
+--       articol.cod_ean este egal cu cod_bare
+       partener_articol.cod_art_la_client,
+       articol.cod_la_producator,
+
+       doc_poz_stoc.cant,
+       dpe.pret,
+       doc_poz_stoc.cant * dpe.pret as val_fara_tva,
+       dpi.lot,
+       dpi.data_expirare,
+
+
+       partener.gr_partener,
+       case when partener.gr_partener in ('FARMACII') then '1'
+            when partener.gr_partener in ('SPITALE')  then '2'
+            else '3'
+       end as sik_cod,
+       articol.producator
+
+from doc_poz_stoc left outer join doc     as de  on doc_poz_stoc.data_doc_e = de.data_doc
+                                                and doc_poz_stoc.tip_doc_e  = de.tip_doc
+                                                and doc_poz_stoc.nr_doc_e   = de.nr_doc
+                  left outer join doc_poz as dpe on doc_poz_stoc.data_doc_e = dpe.data_doc
+                                                and doc_poz_stoc.tip_doc_e  = dpe.tip_doc
+                                                and doc_poz_stoc.nr_doc_e   = dpe.nr_doc
+                                                and doc_poz_stoc.scv_e      = dpe.scv
+                  left outer join doc_poz as dpi on doc_poz_stoc.data_doc_i = dpi.data_doc
+                                                and doc_poz_stoc.tip_doc_i  = dpi.tip_doc
+                                                and doc_poz_stoc.nr_doc_i   = dpi.nr_doc
+                                                and doc_poz_stoc.scv_i      = dpi.scv
+                  left outer join articol on dpe.articol = articol.articol
+                  left outer join partener on de.partener = partener.partener
+                  left outer join partener_punct_lucru on de.partener = partener_punct_lucru.partener
+                                                      and de.partener_punct_lucru = partener_punct_lucru.partener_punct_lucru
+                  left outer join partener_articol on de.partener = partener_articol.partener
+                                                  and dpe.articol = partener_articol.articol
+where doc_poz_stoc.data_doc_e between :pDataIncep and :pDataSf --'01.06.2026' and '30.06.2026'
+  and doc_poz_stoc.tip_doc_e in ('FactCI', 'AVZ_C', 'B_Casa')
+  and articol.producator = :pProducator--'RIROZE - DAVOVEROZ ID EVOREVEVUZA VE DAZUVOV IREDORAVOR ADE'
+  and articol.brand = 'Danone AMN'
+order by doc_poz_stoc.data_doc_e,
+         doc_poz_stoc.tip_doc_e,
+         doc_poz_stoc.nr_doc_e,
+         doc_poz_stoc.scv_e,
+
+         doc_poz_stoc.data_doc_i,
+         doc_poz_stoc.tip_doc_i,
+         doc_poz_stoc.nr_doc_i,
+         doc_poz_stoc.scv_i
+) as a
+) as b on partener.partener = b.partener
+            left outer join partener_punct_lucru on partener.partener = partener_punct_lucru.partener
+order by partener.partener,
+         partener_punct_lucru.partener_punct_lucru
+--where cod_la_producator is null
+;

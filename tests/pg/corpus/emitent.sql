@@ -1,0 +1,2 @@
+select * from emitent where emitent = :pEmitent and operator_parola = :pP
+;
