@@ -11,7 +11,7 @@ packages=(
   postgresql-15 openssl
   xvfb xauth
   g++-mingw-w64-x86-64
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   locales
   fonts-liberation2
   python3-openpyxl libreoffice-calc-nogui
