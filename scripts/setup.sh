@@ -15,6 +15,7 @@ packages=(
   locales
   fonts-liberation2
   python3-openpyxl libreoffice-calc-nogui
+  dpkg-dev desktop-file-utils file
 )
 
 missing=()
