@@ -28,6 +28,19 @@ bool forbiddenInXml(char16_t c) {
   return (c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r') || c == 0xFFFE || c == 0xFFFF;
 }
 
+// "_x" four hex digits "_" is how a workbook spells a character in text; such text that is
+// really there must have its underscore spelled that way too, or readers turn it into the
+// character it names.
+bool looksLikeCharacterEscape(const char16_t* units, qsizetype at, qsizetype size) {
+  if (at + 7 > size || units[at + 1] != u'x' || units[at + 6] != u'_') return false;
+  for (qsizetype i = at + 2; i < at + 6; ++i) {
+    const char16_t c = units[i];
+    if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F')))
+      return false;
+  }
+  return true;
+}
+
 bool isXmlSpace(QChar c) {
   return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
 }
@@ -66,6 +79,9 @@ void appendXmlText(std::string& out, const QString& text, bool forAttribute) {
         break;  // a literal one would be read back as a line feed
       case u'"':
         out += forAttribute ? "&quot;" : "\"";
+        break;
+      case u'_':
+        out += !forAttribute && looksLikeCharacterEscape(units, i, size) ? "_x005F_" : "_";
         break;
       default:
         appendUtf8(out, c);

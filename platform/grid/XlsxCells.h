@@ -13,7 +13,8 @@ constexpr int kMaxCellText = 32767;
 
 // Appends the text as XML character data in UTF-8: markup characters escaped, carriage
 // returns kept as references, characters XML 1.0 forbids dropped (controls other than tab,
-// line feed and carriage return, lone surrogates, U+FFFE, U+FFFF), cut to kMaxCellText.
+// line feed and carriage return, lone surrogates, U+FFFE, U+FFFF), cut to kMaxCellText; text
+// that reads like a workbook's "_xHHHH_" character escape keeps its own spelling.
 // `forAttribute` also escapes the double quote.
 void appendXmlText(std::string& out, const QString& text, bool forAttribute = false);
 

@@ -44,7 +44,10 @@ QString xlsxSheetName(const QString& fileName) {
   while (begin < end && name.at(begin) == QLatin1Char('\'')) ++begin;
   while (end > begin && name.at(end - 1) == QLatin1Char('\'')) --end;
   name = name.mid(begin, end - begin);
-  return name.isEmpty() ? QStringLiteral("Sheet1") : name;
+  if (name.isEmpty()) return QStringLiteral("Sheet1");
+  // Excel keeps this name for its change history and will not open a workbook that uses it.
+  if (name.compare(QLatin1String("History"), Qt::CaseInsensitive) == 0) name += QLatin1Char('_');
+  return name;
 }
 
 }  // namespace wv::grid

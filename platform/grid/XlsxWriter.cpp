@@ -175,6 +175,11 @@ struct XlsxWriter::Impl {
   }
 
   void integerCell(int column, long long value) {
+    // Spreadsheets keep 15 significant digits: a longer integer (an id, a code) would come
+    // back with its last digits changed, so it goes as text.
+    constexpr long long kLargestKept = 999'999'999'999'999;
+    if (value > kLargestKept || value < -kLargestKept)
+      return textCell(column, QString::number(value));
     openCell(column, Plain);
     out += "><v>";
     appendNumber(out, value);
@@ -186,11 +191,15 @@ struct XlsxWriter::Impl {
     out += value ? " t=\"b\"><v>1</v></c>" : " t=\"b\"><v>0</v></c>";
   }
 
+  // As PostgreSQL writes dates: years before 1 AD count backwards with " BC" (there is no
+  // year 0, so a leading minus would name another year in ISO 8601's count).
   static QString isoDate(const QDate& date) {
-    return QStringLiteral("%1-%2-%3")
-        .arg(date.year(), 4, 10, QLatin1Char('0'))
+    const bool bc = date.year() < 0;
+    return QStringLiteral("%1-%2-%3%4")
+        .arg(bc ? -date.year() : date.year(), 4, 10, QLatin1Char('0'))
         .arg(date.month(), 2, 10, QLatin1Char('0'))
-        .arg(date.day(), 2, 10, QLatin1Char('0'));
+        .arg(date.day(), 2, 10, QLatin1Char('0'))
+        .arg(bc ? QStringLiteral(" BC") : QString());
   }
 
   void dateCell(int column, const QDate& date, const ShownRow& row) {

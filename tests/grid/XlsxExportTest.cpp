@@ -35,7 +35,8 @@ QString errorOf(const std::function<void()>& action) {
 }
 
 // Every value type the grid holds: plain values; XML specials, control characters and values
-// no number or date serial can stand for; all nulls; an over-long text and infinities.
+// no number or date serial can stand for; all nulls; an over-long text and infinities;
+// integers longer than a spreadsheet keeps and a date before the common era.
 std::unique_ptr<DataGrid> typedGrid() {
   pg::RowStoreBuilder builder({{"text", FieldType::Text},
                                {"int", FieldType::Int64},
@@ -53,7 +54,7 @@ std::unique_ptr<DataGrid> typedGrid() {
   builder.setDateTime(4, micros(QDateTime(QDate(2025, 12, 9), QTime(10, 30), Qt::UTC)));
   builder.setBool(5, true);
   builder.endRow();
-  builder.setText(0, "a & <b> \"c\" 'd'\x01\x0b\xef\xbf\xbf end\r\n");
+  builder.setText(0, "a & <b> \"c\" 'd'\x01\x0b\xef\xbf\xbf _x0041_ end\r\n");
   builder.setInt(1, -3);
   builder.setDouble(2, std::nan(""));
   builder.setDate(3, pg::daysFromDate(QDate(1900, 2, 28)));  // before serials are safe
@@ -65,7 +66,11 @@ std::unique_ptr<DataGrid> typedGrid() {
   builder.setText(0, longText);
   builder.setDouble(2, -std::numeric_limits<double>::infinity());
   builder.setDate(3, pg::daysFromDate(QDate(1900, 3, 1)));  // the first safe serial, 61
+  builder.setInt(1, 999'999'999'999'999);  // the longest integer a spreadsheet keeps
   builder.setDateTime(4, pg::kDateTimeInfinity);
+  builder.endRow();
+  builder.setInt(1, 1'000'000'000'000'000);
+  builder.setDate(3, pg::daysFromDate(QDate(-4713, 1, 1)));
   builder.endRow();
   auto grid = std::make_unique<DataGrid>(std::vector<GridColumn>{
       {"gText", "Text", "text", 70},
@@ -90,16 +95,17 @@ TEST_F(XlsxExportTest, EveryValueKeepsItsTypeAndTextsSurviveTheXml) {
   const QString written = exportGridToXlsx(*grid, path("typed"));
   EXPECT_EQ(written, path("typed.xlsx"));
   const auto book = readWorkbook(written);
-  ASSERT_EQ(book.rows.size(), 5u);
+  ASSERT_EQ(book.rows.size(), 6u);
   EXPECT_EQ(book.rows[0],
             (QStringList{"s:Text", "s:Int", "s:Real", "s:Day", "s:Moment", "s:Flag"}));
   EXPECT_EQ(book.rows[1], (QStringList{"s:007", "n:42", "n:1.5", "d:2025-12-09T00:00:00",
                                        "d:2025-12-09T10:30:00", "b:True"}));
-  EXPECT_EQ(book.rows[2], (QStringList{"s:a & <b> \"c\" 'd' end\r\n", "n:-3", "s:NaN",
+  EXPECT_EQ(book.rows[2], (QStringList{"s:a & <b> \"c\" 'd' _x0041_ end\r\n", "n:-3", "s:NaN",
                                        "s:1900-02-28", "s:1899-12-31T08:00:00.000", "b:False"}));
   EXPECT_EQ(book.rows[3], (QStringList{"", "", "", "", "", ""}));
-  EXPECT_EQ(book.rows[4], (QStringList{"s:" + QString(32767, 'x'), "", "s:-Infinity",
-                                       "d:1900-03-01T00:00:00", "s:infinity", ""}));
+  EXPECT_EQ(book.rows[4], (QStringList{"s:" + QString(32767, 'x'), "n:999999999999999",
+                                       "s:-Infinity", "d:1900-03-01T00:00:00", "s:infinity", ""}));
+  EXPECT_EQ(book.rows[5], (QStringList{"", "s:1000000000000000", "", "s:4713-01-01 BC", "", ""}));
   const QJsonArray formats = book.raw.value("formats").toArray();
   EXPECT_EQ(formats[1].toArray()[3].toString(), "dd.mm.yyyy");
   EXPECT_EQ(formats[1].toArray()[4].toString(), "dd.mm.yyyy hh:mm:ss");
@@ -254,6 +260,8 @@ TEST(XlsxNames, FileAndSheetNames) {
       {"/d/'''.xlsx", "/d/'''.xlsx", "Sheet1"},
       {"/d/''it's''.xlsx", "/d/''it's''.xlsx", "it's"},
       {"/d/" + QString(30, 'a') + "'b", "/d/" + QString(30, 'a') + "'b.xlsx", QString(30, 'a')},
+      {"/d/history", "/d/history.xlsx", "history_"},
+      {"/d/History 1", "/d/History 1.xlsx", "History 1"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(xlsxFileName(c.chosen), c.file);

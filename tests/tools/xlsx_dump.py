@@ -19,6 +19,7 @@ import zipfile
 
 def openpyxl_dump(path):
     import openpyxl
+    from openpyxl.utils.escape import unescape
 
     def cell_text(cell):
         value = cell.value
@@ -28,6 +29,8 @@ def openpyxl_dump(path):
             return "d:" + value.isoformat()
         if cell.data_type == "n":
             return "n:" + (repr(value) if isinstance(value, float) else str(value))
+        if cell.data_type == "s":  # openpyxl leaves Excel's "_xHHHH_" escapes as they stand
+            return "s:" + unescape(value)
         return cell.data_type + ":" + str(value)
 
     book = openpyxl.load_workbook(path)
