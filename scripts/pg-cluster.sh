@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # A throwaway PostgreSQL 15 cluster on 127.0.0.1 for tests and the demo.
-#   scripts/pg-cluster.sh start|stop|restart DIR PORT [--no-ssl]
+#   scripts/pg-cluster.sh start|pause|restart|stop DIR PORT [--no-ssl]
 # start: creates the cluster in DIR when it is not there yet (self-signed TLS certificate,
 # scram-sha-256 passwords, the login role vek that may read every table, the superuser
 # postgres), then starts it. --no-ssl starts a server that refuses TLS.
+# pause: shuts the server down and keeps its data, so start brings it back as it was.
+# stop: shuts the server down and removes the cluster.
 # Passwords: PG_VEK_PASSWORD (default vek-test-pw), PG_ADMIN_PASSWORD (default wv-admin-pw).
 set -euo pipefail
 
-usage() { echo "usage: $0 start|stop|restart DIR PORT [--no-ssl]" >&2; exit 2; }
+usage() { echo "usage: $0 start|pause|restart|stop DIR PORT [--no-ssl]" >&2; exit 2; }
 [ $# -ge 3 ] || usage
 cmd=$1 dir=$2 port=$3
 ssl=on
@@ -72,6 +74,9 @@ case $cmd in
       create
     fi
     echo "PostgreSQL on 127.0.0.1:$port (ssl=$ssl), data in $data"
+    ;;
+  pause)
+    as_owner "$bin/pg_ctl" -D "$data" -m fast -w -t 60 stop >/dev/null
     ;;
   restart)
     as_owner "$bin/pg_ctl" -D "$data" -l "$dir/server.log" -m fast -w -t 60 restart >/dev/null

@@ -3,6 +3,7 @@
 #include "platform/error/Error.h"
 #include "tests/pg/PgTestSupport.h"
 #include "tests/pg/SilentCutProxy.h"
+#include "tests/support/PrivateCluster.h"
 #include "tests/support/TestCluster.h"
 
 using namespace wv::pg;
@@ -173,21 +174,15 @@ TEST_F(PgConnection, AnErrorDuringTheOperationIsReportedNotRetried) {
 // A private cluster, since restarting the shared one would disturb the other tests.
 class PgRestartedServer : public ::testing::Test {
  protected:
-  static constexpr int kPort = 55440;
-  static std::string script(const std::string& command) {
-    return "bash '" + cluster().sourceDir + "/scripts/pg-cluster.sh' " + command + " " + dir() +
-           " " + std::to_string(kPort) + " >/dev/null";
-  }
-  static std::string dir() { return "/tmp/wvelora-pgtest-55440"; }
-  void SetUp() override { ASSERT_EQ(wv::test::runCommand(script("start")), 0); }
-  void TearDown() override { wv::test::runCommand(script("stop")); }
+  void SetUp() override { ASSERT_TRUE(server.start()); }
+  wv::test::PrivateCluster server{55440};
 };
 
 TEST_F(PgRestartedServer, ThePooledSessionIsReplacedAfterARestart) {
-  auto con = testConnection(QStringLiteral("pgtest_restart"), "postgres", kPort);
+  auto con = testConnection(QStringLiteral("pgtest_restart"), "postgres", server.port());
   con->setPooling(true);
   const QString first = valueOf(*con, kBackendPid);
-  ASSERT_EQ(wv::test::runCommand(script("restart")), 0);
+  ASSERT_TRUE(server.restart());
   QString second;
   EXPECT_NO_THROW(second = valueOf(*con, kBackendPid));
   EXPECT_NE(second, first);
