@@ -3,17 +3,22 @@
 #include <QString>
 #include <string>
 
-// Company databases and registry rows for login tests, on the test cluster. Every company
-// database holds the login tables; each test names the rows that matter to it.
+// Company databases and registry rows for tests that sign in, on the test cluster or, where
+// `serverPort` is given, on a private server. Every company database holds the login tables;
+// each test names the rows that matter to it.
 namespace wv::test {
 
 // Recreates the registry database vek_mob with its table and no rows.
-void recreateRegistry();
+void recreateRegistry(int serverPort = 0);
 // Adds a registry row; `hashType` and `port` may be SQL NULL ("NULL").
 void addRegistryRow(const std::string& company, const std::string& database,
-                    const std::string& portSql, const std::string& hashTypeSql);
+                    const std::string& portSql, const std::string& hashTypeSql, int serverPort = 0);
 // Recreates a company database with every table the program reads.
-void recreateCompany(const std::string& database);
+void recreateCompany(const std::string& database, int serverPort = 0);
+// Adds a user with a plain-text password who may use the application `key`, and the
+// company's settings row: everything a sign-in needs.
+void addSignInAccount(const std::string& database, const std::string& user,
+                      const std::string& password, const QString& key, int serverPort = 0);
 // The SQL text of the port of the test cluster's TLS server.
 std::string clusterPortSql();
 

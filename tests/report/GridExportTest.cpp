@@ -3,8 +3,6 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <fstream>
-#include <sstream>
 
 #include "data/DataModule.h"
 #include "platform/shell/DateEdit.h"
@@ -21,19 +19,12 @@ namespace {
 const char* kDatabase = "exporttest_company";
 const QString kNoRecords = QStringLiteral("Nu aveti inregistrari, apasati butonul \"Cauta\"");
 
-std::string fixtureSql() {
-  std::ifstream in(wv::test::cluster().sourceDir + "/tests/report/ReportFixture.sql");
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 class GridExportTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     wv::test::recreateDatabase(kDatabase);
     wv::test::adminExec(kDatabase, wv::test::sqlFile("company-schema.sql"));
-    wv::test::adminExec(kDatabase, fixtureSql());
+    wv::test::adminExec(kDatabase, wv::test::reportFixtureSql());
   }
 
   GridExportTest() {

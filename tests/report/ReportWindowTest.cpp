@@ -4,9 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <charconv>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 #include "data/DataModule.h"
 #include "platform/grid/DataGrid.h"
@@ -26,13 +24,6 @@ using wv::test::adminExec;
 namespace {
 
 const char* kDatabase = "reporttest_company";
-
-std::string fixtureSql() {
-  std::ifstream in(wv::test::cluster().sourceDir + "/tests/report/ReportFixture.sql");
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // The same statement with the same dates run through libpq's text protocol, independently of
 // the program's own query layer, compared cell by cell with what the query holds.
@@ -88,7 +79,7 @@ class ReportWindowTest : public ::testing::Test {
   static void SetUpTestSuite() {
     wv::test::recreateDatabase(kDatabase);
     adminExec(kDatabase, wv::test::sqlFile("company-schema.sql"));
-    adminExec(kDatabase, fixtureSql());
+    adminExec(kDatabase, wv::test::reportFixtureSql());
   }
 
   ReportWindowTest() {

@@ -9,13 +9,21 @@
 
 namespace wv::test {
 
-std::string sqlFile(const std::string& name) {
-  const std::string path = cluster().sourceDir + "/scripts/sql/" + name;
-  std::ifstream in(path);
-  if (!in) ADD_FAILURE() << "cannot read " << path;
+std::string sourceText(const std::string& path) {
+  const std::string full = cluster().sourceDir + "/" + path;
+  std::ifstream in(full);
+  if (!in) ADD_FAILURE() << "cannot read " << full;
   std::stringstream text;
   text << in.rdbuf();
   return text.str();
+}
+
+std::string sqlFile(const std::string& name) {
+  return sourceText("scripts/sql/" + name);
+}
+
+std::string reportFixtureSql() {
+  return sourceText("tests/report/ReportFixture.sql");
 }
 
 }  // namespace wv::test
