@@ -83,7 +83,9 @@ void TfrmLogin::FormShow() {
 }
 
 void TfrmLogin::Button1Click() {
-  dsLogin_->save();
+  // The remembered login only spares typing: a file that cannot be written is reported, but
+  // it must not keep the user out of the program.
+  wv::shell::guarded([this] { dsLogin_->save(); });
   runLoginAttempt(dmCon_, dsVekMobil,
                   {Edit1->text(), Edit2->text(), Edit3->text(), wv::shell::applicationTitle()});
   Edit3->clear();

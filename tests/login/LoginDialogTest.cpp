@@ -158,6 +158,14 @@ TEST_F(LoginDialogTest, FailedAttemptsSayWhyAndChangeOnlyTheCompanyName) {
       {"Firma B", "' or '1'='1", "' or '1'='1", QStringLiteral("User, Password eronate.")},
       {"Firma B", "bob;drop table emitent;--", ":pEmitent",
        QStringLiteral("User, Password eronate.")},
+      {"Firma B", "$1", "$2", QStringLiteral("User, Password eronate.")},
+      {"Firma B", "bob\\", "secret\\", QStringLiteral("User, Password eronate.")},
+      {"Firma B", "bob", "secret' OR 'a'='a", QStringLiteral("User, Password eronate.")},
+      {"Firma A", "ana", "\\' or 1=1 --", QStringLiteral("User, Password eronate.")},
+      {"' or '1'='1", "bob", "secret", QStringLiteral("Companie inexistenta.")},
+      {";drop table m_firma;--", "bob", "secret", QStringLiteral("Companie inexistenta.")},
+      {":pNumeFirma", "bob", "secret", QStringLiteral("Companie inexistenta.")},
+      {"$1", "bob", "secret", QStringLiteral("Companie inexistenta.")},
       {"Firma A", "fara_drept", "secret",
        QStringLiteral("Aplicatia %1 nu este disponibila pentru user-ul fara_drept.").arg(kKey)},
       {"Firma C", "bob", "secret", QStringLiteral("Aplicatia %1 nu este disponibila.").arg(kKey)},
@@ -176,6 +184,39 @@ TEST_F(LoginDialogTest, FailedAttemptsSayWhyAndChangeOnlyTheCompanyName) {
     EXPECT_FALSE(dm.dsAplicatieMob.isOpen());
     EXPECT_TRUE(rememberedFile().contains(QByteArray("\"company\":\"") + c.company + '"'));
   }
+}
+
+// Texts no form would send: each attempt fails with a message and signs nobody in, and the
+// tables are as they were. (A NUL in the company or user box is cut there by the remembered
+// login, which keeps text up to a NUL; the password box is not remembered.)
+TEST_F(LoginDialogTest, NulsAndOverlongTextsSignNobodyIn) {
+  const QString nul(QChar(0));
+  const QString longText(10000, QLatin1Char('x'));
+  const QString company = QStringLiteral("Firma B");
+  const QString user = QStringLiteral("bob");
+  const QString password = QStringLiteral("secret");
+  const QStringList cases[] = {
+      {company, user, password + nul},
+      {company, user, nul + password},
+      {QStringLiteral("Firma A"), QStringLiteral("ana"), password + nul},  // sent as its digest
+      {company, user + nul + "' or '1'='1", QStringLiteral("x")},
+      {longText, user, password},
+      {company, longText, password},
+      {company, user, password + longText},
+  };
+  for (const QStringList& c : cases) {
+    SCOPED_TRACE(c.join(QLatin1Char('|')).left(60).toStdString());
+    dialog.show();
+    dialog.Edit1->setText(c[0]);
+    dialog.Edit2->setText(c[1]);
+    dialog.Edit3->setText(c[2]);
+    dialog.Button1->click();
+    EXPECT_FALSE(dialogs.takeOnlyMessage().isEmpty());
+    EXPECT_FALSE(signedIn());
+    EXPECT_TRUE(dm.glUser.isEmpty());
+  }
+  EXPECT_EQ(wv::test::adminValue("logintest_b", "select count(*) from emitent"), "1");
+  EXPECT_EQ(wv::test::adminValue("vek_mob", "select count(*) from m_firma"), "8");
 }
 
 TEST_F(LoginDialogTest, AnUnknownCompanyLeavesTheMainConnectionAlone) {

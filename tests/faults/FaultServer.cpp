@@ -1,0 +1,40 @@
+#include "tests/faults/FaultServer.h"
+
+#include "platform/shell/ApplicationTitle.h"
+#include "tests/login/LoginFixture.h"
+#include "tests/support/SchemaFiles.h"
+#include "tests/support/TestCluster.h"
+
+namespace wv::test {
+
+namespace {
+
+void fill(const PrivateCluster& server) {
+  const int port = server.port();
+  recreateRegistry(port);
+  addRegistryRow("Firma F", kFaultCompany, std::to_string(port), "NULL", port);
+  recreateCompany(kFaultCompany, port);
+  addSignInAccount(kFaultCompany, "ana", "secret", shell::applicationTitle(), port);
+  adminExec(kFaultCompany, reportFixtureSql(), port);
+}
+
+}  // namespace
+
+PrivateCluster& faultServer() {
+  static PrivateCluster server(56201);
+  static const bool ready = [] {
+    if (!server.start()) ADD_FAILURE() << "the fault server did not start";
+    fill(server);
+    return true;
+  }();
+  (void)ready;
+  return server;
+}
+
+void FaultServerTest::signIn() {
+  program.attemptLogin(QStringLiteral("Firma F"), QStringLiteral("ana"), QStringLiteral("secret"));
+  ASSERT_TRUE(program.dialogs.messages.empty()) << program.dialogs.takeOnlyMessage().toStdString();
+  ASSERT_TRUE(program.signedIn());
+}
+
+}  // namespace wv::test
