@@ -55,6 +55,12 @@ as_root=()
 [ "$(id -u)" = 0 ] || as_root=(sudo)
 dpkg-query -W -f='${Status}' libxlsxwriter-dev 2>/dev/null | grep -q "install ok installed" ||
   DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq libxlsxwriter-dev >/dev/null
+# Node's exceljs, the export's other baseline, from the npm registry.
+command -v npm >/dev/null ||
+  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq nodejs npm >/dev/null
+export EXCELJS_DIR=$BENCH_BUILD/node
+[ -d "$EXCELJS_DIR/node_modules/exceljs" ] ||
+  npm install --silent --no-audit --no-fund --prefix "$EXCELJS_DIR" exceljs@4 >/dev/null
 cmake -S "$BENCH_DIR" -B "$BENCH_BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$BENCH_BUILD" -j2 --target benchmarks >/dev/null
 
