@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds wVelora with its tests, runs the fuzzers for a bounded time,
-# starts the PostgreSQL test servers (one with TLS, one that refuses it), runs the whole suite
-# and stops the servers again.
+# Sets up the machine, builds wVelora with its tests (also under AddressSanitizer and
+# UndefinedBehaviorSanitizer), runs the fuzzers for a bounded time, starts the PostgreSQL test
+# servers (one with TLS, one that refuses it), runs the whole suite in both builds and stops
+# the servers again.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 port=54432
@@ -10,12 +11,16 @@ tmp=${TMPDIR:-/tmp}
 cluster=$tmp/wvelora-test-$port
 nossl_cluster=$tmp/wvelora-nossl-$nossl_port
 build=$root/build
+asan_build=$root/build-asan
 fuzz_build=$root/build-fuzz
 jobs=$(nproc)
 
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh" "$build" "$port" \
-  -DWVELORA_TEST_CLUSTER_DIR="$cluster" -DWVELORA_TEST_NOSSL_PORT="$nossl_port"
+test_cluster=(-DWVELORA_TEST_CLUSTER_DIR="$cluster" -DWVELORA_TEST_NOSSL_PORT="$nossl_port")
+"$root/scripts/build.sh" "$build" "$port" "${test_cluster[@]}"
+# The same suite under the sanitizers; LeakSanitizer checks every test program at its end.
+"$root/scripts/build.sh" "$asan_build" "$port" "${test_cluster[@]}" \
+  -DCMAKE_BUILD_TYPE=Debug -DWVELORA_SANITIZE=ON
 
 # The readers of outside input under libFuzzer (clang), each for a bounded time from its
 # committed seed corpus.
@@ -35,3 +40,4 @@ stop_servers  # leftovers of an interrupted run
 "$root/scripts/pg-cluster.sh" start "$nossl_cluster" "$nossl_port" --no-ssl
 
 ctest --test-dir "$build" --output-on-failure -j"$jobs"
+ctest --test-dir "$asan_build" --output-on-failure -j"$jobs"
