@@ -86,8 +86,9 @@ TEST_F(RememberedFileFaults, ADamagedOrUnusableFileNeverKeepsTheUserOut) {
     }
 
     run.attemptLogin(QStringLiteral("Firma F"), QStringLiteral("ana"), QStringLiteral("secret"));
-    if (!c.shownAtLogin.isEmpty())
+    if (!c.shownAtLogin.isEmpty()) {
       EXPECT_EQ(run.dialogs.takeOnlyMessage(), c.shownAtLogin.arg(path));
+    }
     EXPECT_TRUE(run.dialogs.messages.empty());
     EXPECT_TRUE(run.signedIn());
     EXPECT_EQ(run.dm.glUser, QStringLiteral("ana"));
