@@ -9,14 +9,14 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  app.setApplicationName(wv::shell::applicationTitle());
-  app.setWindowIcon(QIcon(QStringLiteral(":/wvelora.png")));
+  QApplication::setApplicationName(wv::shell::applicationTitle());
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/wvelora.png")));
   // The main window's own close ends the program (see TfMenuVelora::closeEvent).
-  app.setQuitOnLastWindowClosed(false);
+  QApplication::setQuitOnLastWindowClosed(false);
   try {
     SingleInstances instances;  // fMenuVelora, dmCon, frmLogin, fDovad
     instances.fMenuVelora.show();
-    return app.exec();
+    return QApplication::exec();
   } catch (...) {
     wv::shell::showDefaultError(std::current_exception());
     return 1;

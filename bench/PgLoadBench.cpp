@@ -19,7 +19,7 @@ namespace {
 double peakMib() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss / 1024.0;  // KiB on Linux
+  return static_cast<double>(usage.ru_maxrss) / 1024.0;  // KiB on Linux
 }
 
 }  // namespace
@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
     query.open();
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     std::printf("rows=%d seconds=%.3f store_mib=%.1f peak_mib=%.1f\n", query.recordCount(),
-                took.count(), query.rows()->memoryBytes() / 1048576.0, peakMib());
+                took.count(), static_cast<double>(query.rows()->memoryBytes()) / 1048576.0,
+                peakMib());
   } catch (const wv::Error& e) {
     std::fprintf(stderr, "%s\n", e.what());
     return 1;

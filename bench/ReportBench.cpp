@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   std::printf("seconds=%.3f peak_mib=%.0f livrari=%d clienti=%d produse=%d\n", seconds,
-              usage.ru_maxrss / 1024.0, window.dsLivrari.recordCount(),
+              static_cast<double>(usage.ru_maxrss) / 1024.0, window.dsLivrari.recordCount(),
               window.dsClienti.recordCount(), window.dsProduse.recordCount());
   return window.dsLivrari.recordCount() > 0 ? 0 : 1;
 }

@@ -17,7 +17,7 @@ class TfrmLogin : public QDialog {
   Q_OBJECT
 
  public:
-  TfrmLogin(TdmCon& dmCon, QWidget* parent = nullptr);
+  explicit TfrmLogin(TdmCon& dmCon, QWidget* parent = nullptr);
   ~TfrmLogin() override;
 
   QLabel* Label1;

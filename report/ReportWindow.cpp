@@ -19,7 +19,6 @@ using wv::pg::ParamType;
 using wv::shell::AnchorBottom;
 using wv::shell::AnchorLeft;
 using wv::shell::AnchorRight;
-using wv::shell::AnchorTop;
 
 namespace {
 

@@ -40,8 +40,9 @@ int main(int argc, char** argv) {
   fMenuVelora.show();
   save(fMenuVelora, folder, QStringLiteral("main-window-login.png"));
 
-  // Sign in as a user would, while the dialog is shown modally.
-  QTimer::singleShot(300, &frmLogin, [&] {
+  // Sign in as a user would, while the dialog is shown modally. (clang before 16 cannot
+  // capture a structured binding, hence the init-capture.)
+  QTimer::singleShot(300, &frmLogin, [&frmLogin = frmLogin, &folder] {
     frmLogin.Edit1->setText(QStringLiteral("Demo"));
     frmLogin.Edit2->setText(QStringLiteral("demo"));
     frmLogin.Edit3->setText(QStringLiteral("demo123"));

@@ -44,7 +44,8 @@ int main(int argc, char** argv) {
   const QString written = wv::grid::exportGridToXlsx(grid, file);
   const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
   const long peak = statusKb("VmHWM:");
-  std::printf("seconds=%.3f peak_growth_mib=%.1f bytes=%lld\n", seconds, (peak - before) / 1024.0,
+  std::printf("seconds=%.3f peak_growth_mib=%.1f bytes=%lld\n", seconds,
+              static_cast<double>(peak - before) / 1024.0,
               static_cast<long long>(QFileInfo(written).size()));
   return 0;
 }

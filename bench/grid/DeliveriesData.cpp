@@ -10,8 +10,6 @@
 
 namespace wv::bench {
 
-using pg::FieldType;
-
 namespace {
 
 constexpr int kPartners = 5000;
@@ -26,6 +24,7 @@ std::string format(const char* pattern, long value) {
 
 std::vector<std::string> names(int count, const char* pattern) {
   std::vector<std::string> out;
+  out.reserve(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i) out.push_back(format(pattern, i + 1));
   return out;
 }
@@ -36,6 +35,7 @@ std::vector<std::string> partnerNames() {
       "Țara Mea",   "Carrefour Romania", "Angro Vest", "Dacia Distributie", "Băcănia"};
   const char* const forms[] = {"SRL", "SA", "SNC", "II", "PFA"};
   std::vector<std::string> out;
+  out.reserve(kPartners);
   for (int i = 0; i < kPartners; ++i)
     out.push_back(std::string(stems[i % 10]) + " " + std::to_string(i / 10 + 1) + " " +
                   forms[i % 5]);
@@ -100,7 +100,7 @@ std::shared_ptr<const pg::RowStore> makeDeliveries(int rows) {
     builder.setText(15, format("59400%08ld", 1000 + article));
     builder.setText(16, format("ART%05ld", article));
     if (partner % 4 != 0) builder.setText(17, format("C%06ld", partner * 1000 + article));
-    builder.setText(18, format("DN-%05ld", article * 7));
+    builder.setText(18, format("DN-%05ld", article * 7L));
     builder.setDouble(19, quantity);
     builder.setDouble(20, price);
     builder.setDouble(21, quantity * price);

@@ -24,8 +24,6 @@
 
 namespace {
 
-using wv::pg::FieldType;
-
 constexpr int kPartner = 8;   // a text column with 5,000 distinct values
 constexpr int kDocument = 2;  // a text column with about 200,000 distinct values
 constexpr int kValue = 21;    // val_fara_tva, a double column
@@ -182,7 +180,7 @@ double pipelineBytesPerRow(const std::shared_ptr<const wv::pg::RowStore>& store)
   const long peak = statusKb("VmHWM:");
   std::printf("pipeline: %.1f bytes per row held after the operations\n",
               static_cast<double>(steady) / store->rowCount());
-  return (peak - before) * 1024.0 / store->rowCount();
+  return static_cast<double>(peak - before) * 1024.0 / store->rowCount();
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
   grid.table().setCurrentIndex(model.index(3, 2));
   QTimer::singleShot(300, [&] {
     grid.grab().save(out);
-    app.quit();
+    QApplication::quit();
   });
-  return app.exec();
+  return QApplication::exec();
 }

@@ -17,6 +17,7 @@ struct ValueKey {
   uint64_t bits = 0;
   std::string text;
 
+  // NOLINTNEXTLINE(modernize-use-nullptr): clang-tidy 14 misreads the defaulted comparison
   auto operator<=>(const ValueKey&) const = default;
 };
 

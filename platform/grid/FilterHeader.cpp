@@ -260,7 +260,7 @@ void FilterHeader::mouseMoveEvent(QMouseEvent* event) {
           QApplication::startDragDistance()) {
     const int column = pressColumn_;
     pressColumn_ = -1;
-    return startDrag(column);
+    return startColumnDrag(column);
   }
   QHeaderView::mouseMoveEvent(event);
 }
@@ -281,7 +281,7 @@ void FilterHeader::leaveEvent(QEvent* event) {
   QHeaderView::leaveEvent(event);
 }
 
-void FilterHeader::startDrag(int column) {
+void FilterHeader::startColumnDrag(int column) {
   auto* drag = new QDrag(this);
   drag->setMimeData(new ColumnMimeData(&model_, column, false));
   const QRect section(sectionViewportPosition(column), 0, sectionSize(column),

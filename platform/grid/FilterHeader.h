@@ -22,7 +22,7 @@ class GridModel;
 class FilterHeader : public QHeaderView {
   Q_OBJECT
  public:
-  FilterHeader(GridModel& model, QWidget* parent = nullptr);
+  explicit FilterHeader(GridModel& model, QWidget* parent = nullptr);
 
   void setLook(const GridLook& look);
   QLineEdit* editor(int column) const { return editors_[column]; }
@@ -50,7 +50,7 @@ class FilterHeader : public QHeaderView {
   void followModel();
   void onSectionClicked(int column);
   void openHeaderFilter(int column);
-  void startDrag(int column);
+  void startColumnDrag(int column);  // not startDrag: that would hide the view's virtual one
   bool isOnResizeHandle(const QPoint& pos) const;
   int dropPosition(const QPoint& pos) const;  // a place in the column order, 0 to count()
   int boundaryX(int position) const;

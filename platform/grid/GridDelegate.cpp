@@ -20,7 +20,8 @@ QRect GridDelegate::expandButtonRect(int level, const QRect& rowRect) {
                kButtonSize);
 }
 
-QSize GridDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+QSize GridDelegate::sizeHint(const QStyleOptionViewItem& /*option*/,
+                             const QModelIndex& index) const {
   const QFontMetrics metrics(table_.look().even.font);
   return {metrics.horizontalAdvance(index.data().toString()) + 2 * kPadding,
           metrics.height() + kPadding};

@@ -33,7 +33,7 @@ QString exportGridToXlsx(DataGrid& grid, const QString& chosenName) {
   grid.walkRowsAsShown(counter);
   checkSheetRowCount(counter.rows);
 
-  const QString fileName = xlsxFileName(chosenName);
+  QString fileName = xlsxFileName(chosenName);
   XlsxWriter writer(fileName, xlsxSheetName(fileName), grid.table().look());
   grid.walkRowsAsShown(writer);
   writer.finish();

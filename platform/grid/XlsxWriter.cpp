@@ -19,7 +19,7 @@ using xlsx::appendXmlText;
 enum Style { Plain = 0, Header = 1, Date = 2, DateTime = 3, Group = 4 };
 
 // Buffered sheet XML goes to the container in pieces of about this size.
-constexpr size_t kFlushBytes = 256 * 1024;
+constexpr size_t kFlushBytes = size_t{256} * 1024;
 
 constexpr double kMillisecondsPerDay = 86400000.0;
 
@@ -113,7 +113,7 @@ struct XlsxWriter::Impl {
   long long rowCount = 0;
 
   Impl(const QString& path, const QString& name) : zip(path), sheetName(name) {
-    out.reserve(kFlushBytes + 64 * 1024);
+    out.reserve(kFlushBytes + size_t{64} * 1024);
   }
 
   void writePart(const char* name, const std::string& xml) {
@@ -290,7 +290,8 @@ void XlsxWriter::header(const std::vector<ShownColumn>& columns) {
     w.out += "<cols>";
     for (size_t i = 0; i < columns.size(); ++i) {
       const std::string index = std::to_string(i + 1);
-      w.out += "<col min=\"" + index + "\" max=\"" + index + "\" width=\"";
+      w.out.append("<col min=\"").append(index).append("\" max=\"").append(index);
+      w.out += "\" width=\"";
       appendNumber(w.out, std::max(1, columns[i].width) / 7.0);  // about 7 pixels a character
       w.out += "\" customWidth=\"1\"/>";
     }

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 #include <string>
 
@@ -36,6 +37,7 @@ double numericValue(std::string_view bytes) {
   if ((sign != kPositive && sign != kNegative) || bytes.size() != 8 + 2 * size_t(digitCount))
     malformed();
   if (digitCount == 0) return 0.0;
+  const auto digitAt = [digits = p + 8](int i) { return int16At(digits + 2 * std::ptrdiff_t{i}); };
 
   // Clinger's fast path: an integer below 2^53 and a power of ten up to 1e22 are both exact
   // doubles, so one multiplication or division rounds the value correctly.
@@ -49,7 +51,7 @@ double numericValue(std::string_view bytes) {
     uint64_t mantissa = 0;
     bool valid = true;
     for (int i = 0; i < digitCount; ++i) {
-      const int digit = int16At(p + 8 + 2 * i);
+      const int digit = digitAt(i);
       valid = valid && digit >= 0 && digit <= 9999;
       mantissa = mantissa * 10000 + static_cast<uint64_t>(digit);
     }
@@ -65,7 +67,7 @@ double numericValue(std::string_view bytes) {
   text.clear();
   if (sign == kNegative) text += '-';
   for (int i = 0; i < digitCount; ++i) {
-    const int digit = int16At(p + 8 + 2 * i);
+    const int digit = digitAt(i);
     if (digit < 0 || digit > 9999) malformed();
     const char group[kBaseDigits] = {char('0' + digit / 1000), char('0' + digit / 100 % 10),
                                      char('0' + digit / 10 % 10), char('0' + digit % 10)};

@@ -165,12 +165,10 @@ void Connection::release(Session& session) {
   PGconn* conn = std::exchange(session.conn_, nullptr);
   const bool clean = !session.broken_ && PQstatus(conn) == CONNECTION_OK &&
                      PQtransactionStatus(conn) == PQTRANS_IDLE;
-  if (!clean) {
-    PQfinish(conn);
-  } else if (!options_.disconnectedMode && !kept_) {
+  if (clean && !options_.disconnectedMode && !kept_) {
     kept_ = conn;
     keptConninfo_ = std::move(session.conninfo_);
-  } else if (pooling_) {
+  } else if (clean && pooling_) {
     SessionPool::instance().put(session.conninfo_, conn);
   } else {
     PQfinish(conn);

@@ -61,8 +61,8 @@ struct Query::Param {
   }
 };
 
-Query::Query(QString name, Connection& connection, QStringList lines, std::vector<ParamDef> params,
-             std::vector<FieldDef> fields, QObject* parent)
+Query::Query(QString name, Connection& connection, QStringList lines,
+             const std::vector<ParamDef>& params, std::vector<FieldDef> fields, QObject* parent)
     : QObject(parent),
       name_(std::move(name)),
       connection_(&connection),

@@ -42,8 +42,9 @@ class Query : public QObject {
   Q_OBJECT
 
  public:
-  Query(QString name, Connection& connection, QStringList lines, std::vector<ParamDef> params,
-        std::vector<FieldDef> fields, QObject* parent = nullptr);
+  Query(QString name, Connection& connection, QStringList lines,
+        const std::vector<ParamDef>& params, std::vector<FieldDef> fields,
+        QObject* parent = nullptr);
   ~Query() override;
 
   const QString& name() const { return name_; }

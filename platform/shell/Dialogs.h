@@ -32,7 +32,7 @@ class Dialogs {
   virtual std::optional<QString> askSaveFileName(QWidget* parent,
                                                  const SaveFileRequest& request) = 0;
   // True when a request to open a file is taken here instead of by the desktop.
-  virtual bool interceptsOpenFile(const QString& path) { return false; }
+  virtual bool interceptsOpenFile(const QString& /*path*/) { return false; }
 };
 
 Dialogs& dialogs();

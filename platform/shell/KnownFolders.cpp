@@ -11,7 +11,7 @@ QString roamingAppDataFolder() {
 #ifdef _WIN32
   return QString::fromStdWString(win::knownFolder(win::kCsidlAppData));
 #else
-  const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
+  QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
   if (!xdg.isEmpty()) return xdg;
   const QString home = QDir::homePath();
   return home.isEmpty() ? QString() : home + QStringLiteral("/.config");

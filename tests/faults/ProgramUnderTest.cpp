@@ -38,7 +38,7 @@ void ProgramUnderTest::search(const QDate& from, const QDate& to) {
 }
 
 void ProgramUnderTest::exportGrid(QPushButton* button, const QString& path) {
-  dialogs.saveAnswers.push_back(path);
+  dialogs.saveAnswers.emplace_back(path);
   button->click();
 }
 

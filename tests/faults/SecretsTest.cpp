@@ -81,7 +81,7 @@ TEST_F(Secrets, NoPasswordLeavesTheProgram) {
     program.exportGrid(button, exports.filePath(button->objectName()));
   ASSERT_EQ(program.dialogs.messages.size(), 2u);  // the wrong password, the server down
 
-  QStringList said = log.lines();
+  QStringList said = LogCapture::lines();
   for (const auto& message : program.dialogs.messages) said << message.caption << message.text;
   QByteArray written;
   QFile remembered(program.rememberedLoginPath());

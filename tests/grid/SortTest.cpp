@@ -98,6 +98,7 @@ TEST(SortOrder, NegativeAndExtremeNumbers) {
   pipeline.setStore(builder.finish());
   auto order = [&pipeline] {
     std::vector<int> rows;
+    rows.reserve(static_cast<size_t>(pipeline.recordCount()));
     for (int i = 0; i < pipeline.recordCount(); ++i) rows.push_back(pipeline.storeRowOf(i));
     return rows;
   };

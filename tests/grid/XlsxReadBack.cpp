@@ -21,12 +21,12 @@ ReadWorkbook readWorkbook(const QString& path, XlsxReader reader) {
   EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
   ReadWorkbook book;
   book.raw = QJsonDocument::fromJson(output).object();
-  for (const QJsonValue& s : book.raw.value("sheets").toArray()) book.sheets << s.toString();
+  for (const QJsonValue s : book.raw.value("sheets").toArray()) book.sheets << s.toString();
   book.freeze = book.raw.value("freeze").toString();
   book.autofilter = book.raw.value("autofilter").toString();
-  for (const QJsonValue& row : book.raw.value("rows").toArray()) {
+  for (const QJsonValue row : book.raw.value("rows").toArray()) {
     QStringList cells;
-    for (const QJsonValue& cell : row.toArray()) cells << cell.toString();
+    for (const QJsonValue cell : row.toArray()) cells << cell.toString();
     book.rows.push_back(cells);
   }
   return book;

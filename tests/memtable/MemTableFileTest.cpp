@@ -84,7 +84,7 @@ struct LoadFailure {
 };
 
 TEST_F(NotesFile, ALoadThatFailsSaysWhyAndLeavesTheTableClosed) {
-  const auto bytes = [](QByteArray content) {
+  const auto bytes = [](const QByteArray& content) {
     return [content](const QString& path) { ASSERT_TRUE(writeFileBytes(path, content)); };
   };
   const QByteArray valid = wv::test::notesDocument("", 0);

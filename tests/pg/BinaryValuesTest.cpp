@@ -12,7 +12,7 @@ using wv::pg::binary::numericValue;
 namespace {
 
 // A numeric in the server's binary form: digit count, weight, sign, scale, base-10000 digits.
-std::string numeric(std::vector<int> words) {
+std::string numeric(const std::vector<int>& words) {
   std::string bytes;
   for (int w : words) {
     bytes += static_cast<char>((w >> 8) & 0xFF);

@@ -21,9 +21,8 @@ std::unique_ptr<pg::Connection> testConnection(const QString& name, const std::s
 }
 
 std::unique_ptr<pg::Query> valueQuery(pg::Connection& connection, const QString& sql,
-                                      pg::FieldType type, std::vector<pg::ParamDef> params) {
-  return std::make_unique<pg::Query>(QStringLiteral("dsTest"), connection, QStringList{sql},
-                                     std::move(params),
+                                      pg::FieldType type, const std::vector<pg::ParamDef>& params) {
+  return std::make_unique<pg::Query>(QStringLiteral("dsTest"), connection, QStringList{sql}, params,
                                      std::vector<pg::FieldDef>{{QStringLiteral("v"), type}});
 }
 

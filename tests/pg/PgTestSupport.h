@@ -19,7 +19,7 @@ std::unique_ptr<pg::Connection> testConnection(const QString& name, const std::s
 // A query of one statement line returning the column "v" of the given type.
 std::unique_ptr<pg::Query> valueQuery(pg::Connection& connection, const QString& sql,
                                       pg::FieldType type = pg::FieldType::LongText,
-                                      std::vector<pg::ParamDef> params = {});
+                                      const std::vector<pg::ParamDef>& params = {});
 
 // Runs a one-value statement through the layer and returns the value as text.
 QString valueOf(pg::Connection& connection, const QString& sql,

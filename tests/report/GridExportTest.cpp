@@ -73,7 +73,7 @@ TEST_F(GridExportTest, EachButtonWritesItsGridAndOpensTheWorkbook) {
   for (const Export& e : exports()) {
     SCOPED_TRACE(e.prefix.toStdString());
     const QString chosen = dir.filePath(e.prefix + "raport.txt");
-    dialogs.saveAnswers.push_back(chosen);
+    dialogs.saveAnswers.emplace_back(chosen);
     e.button->click();
     EXPECT_TRUE(dialogs.messages.empty());
     // The dialog's filter and proposal are set anew each time, whatever was chosen before.
@@ -107,7 +107,7 @@ TEST_F(GridExportTest, ATargetThatCannotBeCreatedIsReportedAndNothingOpens) {
   QFile plain(dir.filePath("plain"));
   ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
   plain.close();
-  dialogs.saveAnswers.push_back(dir.filePath("plain/raport"));
+  dialogs.saveAnswers.emplace_back(dir.filePath("plain/raport"));
   window.ButtonExportExcelLivrari->click();
   EXPECT_EQ(dialogs.takeOnlyMessage(), QStringLiteral("Cannot create file \"%1\". Not a directory.")
                                            .arg(dir.filePath("plain/raport.xlsx")));

@@ -41,6 +41,7 @@ void expectSameRowsAsTheServer(const Query& query, const QDate& from, const QDat
                          : d.toString(Qt::ISODate).toStdString());
   }
   std::vector<const char*> pointers;
+  pointers.reserve(values.size());
   for (const std::string& v : values) pointers.push_back(v.c_str());
   const std::string sql = parsed.sql.toStdString();
   std::unique_ptr<PGresult, decltype(&PQclear)> res(
