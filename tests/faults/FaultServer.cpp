@@ -1,7 +1,7 @@
 #include "tests/faults/FaultServer.h"
 
 #include "platform/shell/ApplicationTitle.h"
-#include "tests/login/LoginFixture.h"
+#include "tests/support/LoginFixture.h"
 #include "tests/support/SchemaFiles.h"
 #include "tests/support/TestCluster.h"
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/faults/ProgramUnderTest.h"
 #include "tests/support/PrivateCluster.h"
+#include "tests/support/ProgramUnderTest.h"
 
 namespace wv::test {
 

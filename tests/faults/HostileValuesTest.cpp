@@ -5,9 +5,9 @@
 
 #include "platform/grid/DataGrid.h"
 #include "platform/grid/GridModel.h"
-#include "tests/faults/ProgramUnderTest.h"
 #include "tests/grid/XlsxReadBack.h"
-#include "tests/login/LoginFixture.h"
+#include "tests/support/LoginFixture.h"
+#include "tests/support/ProgramUnderTest.h"
 #include "tests/support/SchemaFiles.h"
 #include "tests/support/TestCluster.h"
 

@@ -10,7 +10,7 @@
 #include "data/Configuration.h"
 #include "platform/shell/ApplicationTitle.h"
 #include "tests/faults/FaultServer.h"
-#include "tests/login/LoginFixture.h"
+#include "tests/support/LoginFixture.h"
 #include "tests/support/TestCluster.h"
 
 using namespace wv::test;

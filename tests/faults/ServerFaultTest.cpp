@@ -11,7 +11,7 @@
 
 #include "platform/shell/ApplicationTitle.h"
 #include "tests/faults/FaultServer.h"
-#include "tests/login/LoginFixture.h"
+#include "tests/support/LoginFixture.h"
 #include "tests/support/SchemaFiles.h"
 #include "tests/support/TestCluster.h"
 

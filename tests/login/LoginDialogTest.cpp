@@ -12,8 +12,8 @@
 #include "login/LoginAttempt.h"
 #include "login/LoginDialog.h"
 #include "platform/shell/ApplicationTitle.h"
-#include "tests/login/LoginFixture.h"
 #include "tests/support/FakeDialogs.h"
+#include "tests/support/LoginFixture.h"
 #include "tests/support/TestCluster.h"
 
 using wv::test::adminExec;

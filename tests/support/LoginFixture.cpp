@@ -1,4 +1,4 @@
-#include "tests/login/LoginFixture.h"
+#include "tests/support/LoginFixture.h"
 
 #include "tests/support/SchemaFiles.h"
 #include "tests/support/TestCluster.h"

@@ -1,4 +1,4 @@
-#include "tests/faults/ProgramUnderTest.h"
+#include "tests/support/ProgramUnderTest.h"
 
 #include <QLineEdit>
 #include <QPushButton>
