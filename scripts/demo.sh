@@ -2,18 +2,7 @@
 # Sets up the machine, builds wVelora, starts a local PostgreSQL with the demo company and
 # runs the program against it. Sign in with company Demo, user demo, password demo123.
 set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-port=54532
-cluster=${TMPDIR:-/tmp}/wvelora-demo-$port
-build=$root/build-demo
-
-"$root/scripts/setup.sh"
-"$root/scripts/build.sh" "$build" "$port" -DWVELORA_BUILD_TESTS=OFF
-
-trap '"$root/scripts/pg-cluster.sh" stop "$cluster" "$port"' EXIT
-"$root/scripts/pg-cluster.sh" stop "$cluster" "$port"
-"$root/scripts/pg-cluster.sh" start "$cluster" "$port"
-"$root/scripts/demo-db.sh" "$port"
+source "$(dirname "${BASH_SOURCE[0]}")/demo-prepare.sh"
 
 cat <<MSG
 

@@ -13,10 +13,8 @@
 
 #include "platform/grid/DataGrid.h"
 #include "platform/grid/GridModel.h"
-#include "platform/shell/ApplicationTitle.h"
 #include "tests/support/LoginFixture.h"
 #include "tests/support/ProgramUnderTest.h"
-#include "tests/support/SchemaFiles.h"
 #include "tests/support/TestCluster.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -84,9 +82,7 @@ class SessionCycles : public ::testing::Test {
       recreateRegistry();
     adminExec("vek_mob", "DELETE FROM m_firma WHERE nume_firma = '" + kFirma.toStdString() + "'");
     addRegistryRow(kFirma.toStdString(), kCompany, clusterPortSql(), "NULL");
-    recreateCompany(kCompany);
-    addSignInAccount(kCompany, "ana", "secret", wv::shell::applicationTitle());
-    adminExec(kCompany, reportFixtureSql());
+    recreateReportCompany(kCompany);
   }
 };
 

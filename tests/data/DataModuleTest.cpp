@@ -82,12 +82,7 @@ class AccountQueriesTest : public ::testing::Test {
         "INSERT INTO eu (cod_cci, tara, localit, adresa, metoda_stoc, tip_contabilitate, saft_cod)"
         " VALUES ('RO-12 34/5 ab', 'RO', 'X', 'Y', 'FIFO', 'std', '01');");
   }
-  AccountQueriesTest() {
-    dm.conVek.setServer(QString::fromStdString(wv::test::cluster().host));
-    dm.conVek.setPort(wv::test::cluster().port);
-    dm.conVek.setDatabase(QStringLiteral("datatest_company"));
-    dm.conVek.setSslMode(wv::pg::smPrefer);
-  }
+  AccountQueriesTest() { wv::test::pointAtTestDatabase(dm.conVek, "datatest_company"); }
   int matches(const QString& key) {
     dm.dsAplicatieMob.close();
     dm.dsAplicatieMob.setParamText(QStringLiteral("pAplicatieMob"), key);

@@ -1,8 +1,6 @@
 #include "tests/faults/FaultServer.h"
 
-#include "platform/shell/ApplicationTitle.h"
 #include "tests/support/LoginFixture.h"
-#include "tests/support/SchemaFiles.h"
 #include "tests/support/TestCluster.h"
 
 namespace wv::test {
@@ -13,9 +11,7 @@ void fill(const PrivateCluster& server) {
   const int port = server.port();
   recreateRegistry(port);
   addRegistryRow("Firma F", kFaultCompany, std::to_string(port), "NULL", port);
-  recreateCompany(kFaultCompany, port);
-  addSignInAccount(kFaultCompany, "ana", "secret", shell::applicationTitle(), port);
-  adminExec(kFaultCompany, reportFixtureSql(), port);
+  recreateReportCompany(kFaultCompany, port);
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include "tests/grid/XlsxReadBack.h"
 #include "tests/support/LoginFixture.h"
 #include "tests/support/ProgramUnderTest.h"
-#include "tests/support/SchemaFiles.h"
 #include "tests/support/TestCluster.h"
 
 using namespace wv::test;
@@ -76,15 +75,12 @@ void expectEdgeDeliveryKept(const ReadWorkbook& book) {
 }
 
 TEST(HostileValues, AreShownSortedGroupedAndExportedWithoutHarm) {
-  recreateCompany(kDatabase);
-  adminExec(kDatabase, reportFixtureSql());
+  recreateReportCompany(kDatabase);
   adminExec(kDatabase, kEdgeRows);
 
   ProgramUnderTest program;
   TfDovad& report = program.report;
-  program.dm.conVek.setServer(QString::fromStdString(cluster().host));
-  program.dm.conVek.setPort(cluster().port);
-  program.dm.conVek.setDatabase(QString::fromLatin1(kDatabase));
+  pointAtTestDatabase(program.dm.conVek, kDatabase);
   program.search({2026, 3, 1}, {2026, 3, 31});
   ASSERT_TRUE(program.dialogs.messages.empty()) << program.dialogs.takeOnlyMessage().toStdString();
   ASSERT_EQ(report.dsLivrari.recordCount(), 9 + 5);

@@ -9,10 +9,8 @@
 #include <chrono>
 #include <thread>
 
-#include "platform/shell/ApplicationTitle.h"
 #include "tests/faults/FaultServer.h"
 #include "tests/support/LoginFixture.h"
-#include "tests/support/SchemaFiles.h"
 #include "tests/support/TestCluster.h"
 
 using namespace wv::test;
@@ -153,9 +151,7 @@ TEST_F(ServerFaults, AMissingTableOrColumnIsNamed) {
   };
   for (const BrokenCompanyCase& c : cases) {
     SCOPED_TRACE(c.breakIt);
-    recreateCompany(broken, server.port());
-    addSignInAccount(broken, "ana", "secret", wv::shell::applicationTitle(), server.port());
-    adminExec(broken, reportFixtureSql(), server.port());
+    recreateReportCompany(broken, server.port());
     adminExec(broken, c.breakIt, server.port());
 
     program.attemptLogin(QStringLiteral("Firma Stricata"), QStringLiteral("ana"),

@@ -11,7 +11,7 @@
 #include "report/ReportWindow.h"
 #include "tests/grid/XlsxReadBack.h"
 #include "tests/support/FakeDialogs.h"
-#include "tests/support/SchemaFiles.h"
+#include "tests/support/LoginFixture.h"
 #include "tests/support/TestCluster.h"
 
 namespace {
@@ -21,17 +21,10 @@ const QString kNoRecords = QStringLiteral("Nu aveti inregistrari, apasati butonu
 
 class GridExportTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    wv::test::recreateDatabase(kDatabase);
-    wv::test::adminExec(kDatabase, wv::test::sqlFile("company-schema.sql"));
-    wv::test::adminExec(kDatabase, wv::test::reportFixtureSql());
-  }
+  static void SetUpTestSuite() { wv::test::recreateReportCompany(kDatabase); }
 
   GridExportTest() {
-    dm.conVek.setServer(QStringLiteral("127.0.0.1"));
-    dm.conVek.setPort(wv::test::cluster().port);
-    dm.conVek.setDatabase(QString::fromLatin1(kDatabase));
-    dm.conVek.setSslMode(wv::pg::smPrefer);
+    wv::test::pointAtTestDatabase(dm.conVek, kDatabase);
     window.show();
   }
 

@@ -14,7 +14,7 @@
 #include "report/ReportStatements.h"
 #include "report/ReportWindow.h"
 #include "tests/support/FakeDialogs.h"
-#include "tests/support/SchemaFiles.h"
+#include "tests/support/LoginFixture.h"
 #include "tests/support/TestCluster.h"
 
 using wv::pg::FieldType;
@@ -77,17 +77,10 @@ void expectSameRowsAsTheServer(const Query& query, const QDate& from, const QDat
 
 class ReportWindowTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    wv::test::recreateDatabase(kDatabase);
-    adminExec(kDatabase, wv::test::sqlFile("company-schema.sql"));
-    adminExec(kDatabase, wv::test::reportFixtureSql());
-  }
+  static void SetUpTestSuite() { wv::test::recreateReportCompany(kDatabase); }
 
   ReportWindowTest() {
-    dm.conVek.setServer(QStringLiteral("127.0.0.1"));
-    dm.conVek.setPort(wv::test::cluster().port);
-    dm.conVek.setDatabase(QString::fromLatin1(kDatabase));
-    dm.conVek.setSslMode(wv::pg::smPrefer);
+    wv::test::pointAtTestDatabase(dm.conVek, kDatabase);
     window.show();
   }
 

@@ -1,5 +1,6 @@
 #include "tests/support/LoginFixture.h"
 
+#include "platform/shell/ApplicationTitle.h"
 #include "tests/support/SchemaFiles.h"
 #include "tests/support/TestCluster.h"
 
@@ -42,6 +43,12 @@ void addSignInAccount(const std::string& database, const std::string& user,
                 "saft_cod, jas_ip) SELECT 'RO1', 'RO', 'Cluj', 'Str. 1', 'FIFO', 'std', '01', NULL"
                 " WHERE NOT EXISTS (SELECT FROM eu)",
             serverPort);
+}
+
+void recreateReportCompany(const std::string& database, int serverPort) {
+  recreateCompany(database, serverPort);
+  addSignInAccount(database, "ana", "secret", shell::applicationTitle(), serverPort);
+  adminExec(database, reportFixtureSql(), serverPort);
 }
 
 std::string clusterPortSql() {

@@ -19,6 +19,9 @@ void recreateCompany(const std::string& database, int serverPort = 0);
 // company's settings row: everything a sign-in needs.
 void addSignInAccount(const std::string& database, const std::string& user,
                       const std::string& password, const QString& key, int serverPort = 0);
+// Recreates a company database where ana, password secret, may sign in, with the report's
+// fixture rows (the report's edge cases, delivered in March 2026).
+void recreateReportCompany(const std::string& database, int serverPort = 0);
 // The SQL text of the port of the test cluster's TLS server.
 std::string clusterPortSql();
 

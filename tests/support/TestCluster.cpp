@@ -52,6 +52,13 @@ void recreateDatabase(const std::string& name, int port) {
   adminExec("postgres", "CREATE DATABASE \"" + name + "\"", port);
 }
 
+void pointAtTestDatabase(pg::Connection& connection, const std::string& database) {
+  connection.setServer(QString::fromStdString(cluster().host));
+  connection.setPort(cluster().port);
+  connection.setDatabase(QString::fromStdString(database));
+  connection.setSslMode(pg::smPrefer);
+}
+
 int runCommand(const std::string& command) {
   const int status = std::system(command.c_str());
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;

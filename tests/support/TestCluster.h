@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/pg/Connection.h"
+
 // The PostgreSQL cluster that scripts/test.sh starts: a TLS server on the registry port and a
 // server that refuses TLS beside it. Fixtures are written through the superuser postgres.
 namespace wv::test {
@@ -25,6 +27,10 @@ void adminExec(const std::string& database, const std::string& sql, int port = 0
 std::string adminValue(const std::string& database, const std::string& sql, int port = 0);
 // Drops (when present) and creates a database.
 void recreateDatabase(const std::string& name, int port = 0);
+
+// Points a connection at a database of the test cluster's TLS server, with the TLS mode a
+// sign-in gives the main connection.
+void pointAtTestDatabase(pg::Connection& connection, const std::string& database);
 
 // Runs a shell command; returns its exit status.
 int runCommand(const std::string& command);
