@@ -8,7 +8,8 @@ namespace wv::test {
 
 PrivateCluster::PrivateCluster(int port)
     : port_(port),
-      dir_(QDir::tempPath().toStdString() + "/wvelora-private-" + std::to_string(port)) {}
+      dir_(QDir::tempPath().toStdString() + "/wvelora-private-" + std::to_string(port)),
+      script_(cluster().sourceDir + "/scripts/pg-cluster.sh") {}
 
 PrivateCluster::~PrivateCluster() {
   run("stop");
@@ -27,8 +28,8 @@ bool PrivateCluster::restart() {
 }
 
 bool PrivateCluster::run(const char* command) {
-  return runCommand("bash '" + cluster().sourceDir + "/scripts/pg-cluster.sh' " + command + " '" +
-                    dir_ + "' " + std::to_string(port_) + " >/dev/null") == 0;
+  return runCommand("bash '" + script_ + "' " + command + " '" + dir_ + "' " +
+                    std::to_string(port_) + " >/dev/null") == 0;
 }
 
 }  // namespace wv::test

@@ -26,6 +26,8 @@ class PrivateCluster {
 
   int port_;
   std::string dir_;
+  // Kept by value: a server held in a static is stopped at exit, when other statics are gone.
+  std::string script_;
 };
 
 }  // namespace wv::test
