@@ -80,8 +80,7 @@ class SessionCycles : public ::testing::Test {
   static void SetUpTestSuite() {
     if (adminValue("postgres", "SELECT count(*) FROM pg_database WHERE datname = 'vek_mob'") == "0")
       recreateRegistry();
-    adminExec("vek_mob", "DELETE FROM m_firma WHERE nume_firma = '" + kFirma.toStdString() + "'");
-    addRegistryRow(kFirma.toStdString(), kCompany, clusterPortSql(), "NULL");
+    setRegistryRow(kFirma.toStdString(), kCompany, clusterPortSql(), "NULL");
     recreateReportCompany(kCompany);
   }
 };

@@ -10,7 +10,7 @@ namespace {
 void fill(const PrivateCluster& server) {
   const int port = server.port();
   recreateRegistry(port);
-  addRegistryRow("Firma F", kFaultCompany, std::to_string(port), "NULL", port);
+  setRegistryRow("Firma F", kFaultCompany, std::to_string(port), "NULL", port);
   recreateReportCompany(kFaultCompany, port);
 }
 

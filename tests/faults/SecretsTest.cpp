@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <mutex>
@@ -11,6 +10,7 @@
 #include "platform/shell/ApplicationTitle.h"
 #include "tests/faults/FaultServer.h"
 #include "tests/support/LoginFixture.h"
+#include "tests/support/PythonScript.h"
 #include "tests/support/TestCluster.h"
 
 using namespace wv::test;
@@ -42,17 +42,13 @@ class LogCapture {
 
 // The bytes of every part of a workbook, uncompressed.
 QByteArray workbookParts(const QString& path) {
-  QProcess python;
-  python.start(
-      QStringLiteral("/usr/bin/python3"),
-      {QStringLiteral("-c"),
-       QStringLiteral("import sys, zipfile\n"
-                      "z = zipfile.ZipFile(sys.argv[1])\n"
-                      "sys.stdout.buffer.write(b''.join(z.read(n) for n in z.namelist()))"),
-       path});
-  python.waitForFinished(60000);
-  EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
-  return python.readAllStandardOutput();
+  return pythonOutput({QStringLiteral("-c"),
+                       QStringLiteral("import sys, zipfile\n"
+                                      "z = zipfile.ZipFile(sys.argv[1])\n"
+                                      "sys.stdout.buffer.write(b''.join(z.read(n) for n in "
+                                      "z.namelist()))"),
+                       path},
+                      60000);
 }
 
 class Secrets : public FaultServerTest {};

@@ -1,9 +1,5 @@
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <libpq-fe.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <QPushButton>
 #include <chrono>
@@ -11,6 +7,7 @@
 
 #include "tests/faults/FaultServer.h"
 #include "tests/support/LoginFixture.h"
+#include "tests/support/LoopbackListener.h"
 #include "tests/support/TestCluster.h"
 
 using namespace wv::test;
@@ -19,31 +16,6 @@ namespace {
 
 const QDate kMarch1(2026, 3, 1);
 const QDate kMarch31(2026, 3, 31);
-
-// A TCP port that accepts connections (the kernel completes them) and never says a word.
-class SilentListener {
- public:
-  SilentListener() {
-    socket_ = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    if (::bind(socket_, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-        ::listen(socket_, 16) != 0 ||
-        ::getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-      ADD_FAILURE() << "cannot listen";
-    port_ = ntohs(address.sin_port);
-  }
-  ~SilentListener() { ::close(socket_); }
-  SilentListener(const SilentListener&) = delete;
-  SilentListener& operator=(const SilentListener&) = delete;
-  int port() const { return port_; }
-
- private:
-  int socket_ = -1;
-  int port_ = 0;
-};
 
 class ServerFaults : public FaultServerTest {
  protected:
@@ -84,10 +56,8 @@ TEST_F(ServerFaults, AServerStoppedDuringTheSearchIsReportedAndTheProgramGoesOn)
 
   // The deliveries statement waits for a lock held by another session; the server is shut
   // down while it waits.
-  const std::string info = "host=127.0.0.1 port=" + std::to_string(server.port()) +
-                           " dbname=" + kFaultCompany + " user=postgres password=wv-admin-pw";
-  PGconn* locker = PQconnectdb(info.c_str());
-  PQclear(PQexec(locker, "BEGIN; LOCK TABLE doc IN ACCESS EXCLUSIVE MODE"));
+  const AdminConnection locker = adminConnection(kFaultCompany, server.port());
+  PQclear(PQexec(locker.get(), "BEGIN; LOCK TABLE doc IN ACCESS EXCLUSIVE MODE"));
   std::thread stopper([this] {
     for (int i = 0; i < 300; ++i) {
       if (adminValue(kFaultCompany,
@@ -100,7 +70,6 @@ TEST_F(ServerFaults, AServerStoppedDuringTheSearchIsReportedAndTheProgramGoesOn)
   });
   program.search(kMarch1.addDays(-1), kMarch31.addDays(1));
   stopper.join();
-  PQfinish(locker);
 
   EXPECT_FALSE(program.dialogs.takeOnlyMessage().isEmpty());
   EXPECT_EQ(program.report.dsProduse.recordCount(), 2);  // the later grids keep their rows
@@ -113,9 +82,8 @@ TEST_F(ServerFaults, AServerStoppedDuringTheSearchIsReportedAndTheProgramGoesOn)
 }
 
 TEST_F(ServerFaults, AServerThatNeverAnswersEndsInTheConnectTimeout) {
-  const SilentListener silent;
-  adminExec("vek_mob", "DELETE FROM m_firma WHERE nume_firma = 'Firma Tacuta'", server.port());
-  addRegistryRow("Firma Tacuta", kFaultCompany, std::to_string(silent.port()), "NULL",
+  const LoopbackListener silent;  // connections are made and never answered
+  setRegistryRow("Firma Tacuta", kFaultCompany, std::to_string(silent.port()), "NULL",
                  server.port());
   program.attemptLogin(QStringLiteral("Firma Tacuta"), QStringLiteral("ana"),
                        QStringLiteral("secret"));
@@ -141,8 +109,7 @@ struct BrokenCompanyCase {
 
 TEST_F(ServerFaults, AMissingTableOrColumnIsNamed) {
   const char* broken = "faults_broken";
-  adminExec("vek_mob", "DELETE FROM m_firma WHERE nume_firma = 'Firma Stricata'", server.port());
-  addRegistryRow("Firma Stricata", broken, std::to_string(server.port()), "NULL", server.port());
+  setRegistryRow("Firma Stricata", broken, std::to_string(server.port()), "NULL", server.port());
   const BrokenCompanyCase cases[] = {
       {"DROP TABLE aplicatie_mob_emitent", true, "aplicatie_mob_emitent"},
       {"ALTER TABLE emitent DROP COLUMN eu_punct_lucru", true, "eu_punct_lucru"},

@@ -4,8 +4,8 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QProcess>
 
+#include "tests/support/PythonScript.h"
 #include "tests/support/TestCluster.h"
 
 namespace wv::test {
@@ -14,11 +14,7 @@ ReadWorkbook readWorkbook(const QString& path, XlsxReader reader) {
   QStringList arguments{QString::fromStdString(cluster().sourceDir + "/tests/tools/xlsx_dump.py")};
   if (reader == XlsxReader::LibreOffice) arguments << QStringLiteral("--libreoffice");
   arguments << path;
-  QProcess python;
-  python.start(QStringLiteral("/usr/bin/python3"), arguments);  // Debian's, with python3-openpyxl
-  python.waitForFinished(120000);
-  const QByteArray output = python.readAllStandardOutput();
-  EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+  const QByteArray output = pythonOutput(arguments, 120000);
   ReadWorkbook book;
   book.raw = QJsonDocument::fromJson(output).object();
   for (const QJsonValue s : book.raw.value("sheets").toArray()) book.sheets << s.toString();

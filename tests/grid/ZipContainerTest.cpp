@@ -1,27 +1,25 @@
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <string>
 
 #include "platform/grid/ZipContainer.h"
+#include "tests/support/PythonScript.h"
 
 namespace wv::grid {
 namespace {
 
 // What Python's zipfile finds in the archive: "name size" per part after checking every CRC.
 QString zipListing(const QString& path) {
-  QProcess python;
-  python.start("/usr/bin/python3",
-               {"-c",
-                "import sys, zipfile\n"
-                "z = zipfile.ZipFile(sys.argv[1])\n"
-                "assert z.testzip() is None\n"
-                "print(' '.join('%s %d' % (i.filename, i.file_size) for i in z.infolist()))",
-                path});
-  python.waitForFinished(600000);
-  EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
-  return QString::fromUtf8(python.readAllStandardOutput()).trimmed();
+  const QByteArray listing = test::pythonOutput(
+      {"-c",
+       "import sys, zipfile\n"
+       "z = zipfile.ZipFile(sys.argv[1])\n"
+       "assert z.testzip() is None\n"
+       "print(' '.join('%s %d' % (i.filename, i.file_size) for i in z.infolist()))",
+       path},
+      600000);
+  return QString::fromUtf8(listing).trimmed();
 }
 
 TEST(ZipContainer, PartsReadBackWithTheirContent) {

@@ -30,14 +30,14 @@ class LoginDialogTest : public ::testing::Test {
     using namespace wv::test;
     recreateRegistry();
     const std::string port = clusterPortSql();
-    addRegistryRow("Firma A", "logintest_a", port, "'HashSHA2'");
-    addRegistryRow("Firma B", "logintest_b", port, "NULL");
-    addRegistryRow("Firma B lower", "logintest_b", port, "'hashsha2'");
-    addRegistryRow("Firma B blank", "logintest_b", port, "'HashSHA2 '");
-    addRegistryRow("Firma B plain", "logintest_b", port, "'plain'");
-    addRegistryRow("Firma C", "logintest_c", port, "NULL");
-    addRegistryRow("Firma Port0", "logintest_a", "0", "'HashSHA2'");
-    addRegistryRow("Firma NoEu", "logintest_noeu", port, "NULL");
+    setRegistryRow("Firma A", "logintest_a", port, "'HashSHA2'");
+    setRegistryRow("Firma B", "logintest_b", port, "NULL");
+    setRegistryRow("Firma B lower", "logintest_b", port, "'hashsha2'");
+    setRegistryRow("Firma B blank", "logintest_b", port, "'HashSHA2 '");
+    setRegistryRow("Firma B plain", "logintest_b", port, "'plain'");
+    setRegistryRow("Firma C", "logintest_c", port, "NULL");
+    setRegistryRow("Firma Port0", "logintest_a", "0", "'HashSHA2'");
+    setRegistryRow("Firma NoEu", "logintest_noeu", port, "NULL");
 
     const std::string key = kKey.toStdString();
     recreateCompany("logintest_a");

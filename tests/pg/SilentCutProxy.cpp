@@ -48,15 +48,7 @@ bool forward(int from, int to) {
 }  // namespace
 
 SilentCutProxy::SilentCutProxy(int serverPort) : serverPort_(serverPort) {
-  listener_ = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address = loopback(0);
-  socklen_t length = sizeof address;
-  if (listener_ < 0 || bind(listener_, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-      listen(listener_, 8) != 0 ||
-      getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0 ||
-      pipe(wakeup_) != 0)
-    throw std::runtime_error("the proxy cannot listen");
-  port_ = ntohs(address.sin_port);
+  if (pipe(wakeup_) != 0) throw std::runtime_error("the proxy cannot make its wake-up pipe");
   thread_ = std::thread([this] { relay(); });
 }
 
@@ -64,7 +56,6 @@ SilentCutProxy::~SilentCutProxy() {
   const char stop = 0;
   (void)!write(wakeup_[1], &stop, 1);
   thread_.join();
-  close(listener_);
   close(wakeup_[0]);
   close(wakeup_[1]);
 }
@@ -78,7 +69,7 @@ void SilentCutProxy::relay() {
         link.server = -1;
       }
     }
-    std::vector<pollfd> fds{{wakeup_[0], POLLIN, 0}, {listener_, POLLIN, 0}};
+    std::vector<pollfd> fds{{wakeup_[0], POLLIN, 0}, {listener_.fd(), POLLIN, 0}};
     for (const Link& link : links) {
       fds.push_back({link.client, POLLIN, 0});
       fds.push_back({link.server, POLLIN, 0});  // a negative fd is skipped
@@ -100,7 +91,7 @@ void SilentCutProxy::relay() {
     }
     std::erase_if(links, [](const Link& link) { return link.client < 0; });
     if (fds[1].revents & POLLIN) {
-      const int client = accept(listener_, nullptr, nullptr);
+      const int client = accept(listener_.fd(), nullptr, nullptr);
       const int server = socket(AF_INET, SOCK_STREAM, 0);
       const sockaddr_in target = loopback(serverPort_);
       if (connect(server, reinterpret_cast<const sockaddr*>(&target), sizeof target) == 0) {

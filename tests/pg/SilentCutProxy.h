@@ -3,6 +3,8 @@
 #include <atomic>
 #include <thread>
 
+#include "tests/support/LoopbackListener.h"
+
 namespace wv::test {
 
 // A TCP relay on 127.0.0.1 in front of a test server that can drop its connections the way a
@@ -15,7 +17,7 @@ class SilentCutProxy {
   SilentCutProxy(const SilentCutProxy&) = delete;
   SilentCutProxy& operator=(const SilentCutProxy&) = delete;
 
-  int port() const { return port_; }
+  int port() const { return listener_.port(); }
   // Drops every connection relayed so far; later ones are relayed as usual.
   void cutAll() { cutRequested_ = true; }
 
@@ -23,8 +25,7 @@ class SilentCutProxy {
   void relay();
 
   int serverPort_;
-  int listener_ = -1;
-  int port_ = 0;
+  LoopbackListener listener_;
   int wakeup_[2] = {-1, -1};  // a pipe that ends the relay thread
   std::atomic<bool> cutRequested_{false};
   std::thread thread_;

@@ -30,9 +30,7 @@ const char* kDatabase = "reporttest_company";
 void expectSameRowsAsTheServer(const Query& query, const QDate& from, const QDate& to) {
   SCOPED_TRACE(query.name().toStdString());
   const wv::pg::ParsedStatement parsed = wv::pg::parseNamedParameters(query.sqlText());
-  const std::string info = "host=127.0.0.1 port=" + std::to_string(wv::test::cluster().port) +
-                           " dbname=" + kDatabase + " user=postgres password=wv-admin-pw";
-  std::unique_ptr<PGconn, decltype(&PQfinish)> conn(PQconnectdb(info.c_str()), &PQfinish);
+  const wv::test::AdminConnection conn = wv::test::adminConnection(kDatabase);
   std::vector<std::string> values;
   for (const QString& name : parsed.names) {
     const QDate d = name == QLatin1String("pDataIncep") ? from : to;

@@ -11,14 +11,16 @@ void recreateRegistry(int serverPort) {
   adminExec("vek_mob", sqlFile("registry-schema.sql"), serverPort);
 }
 
-void addRegistryRow(const std::string& company, const std::string& database,
+void setRegistryRow(const std::string& company, const std::string& database,
                     const std::string& portSql, const std::string& hashTypeSql, int serverPort) {
-  adminExec(
-      "vek_mob",
-      "INSERT INTO m_firma (nume_firma, ip, port, db_name, activ, m_site, pw_hash_type) VALUES ('" +
-          company + "', '127.0.0.1', " + portSql + ", '" + database + "', true, false, " +
-          hashTypeSql + ")",
-      serverPort);
+  adminExec("vek_mob",
+            "DELETE FROM m_firma WHERE nume_firma = '" + company +
+                "';"
+                "INSERT INTO m_firma (nume_firma, ip, port, db_name, activ, m_site, "
+                "pw_hash_type) VALUES ('" +
+                company + "', '127.0.0.1', " + portSql + ", '" + database + "', true, false, " +
+                hashTypeSql + ")",
+            serverPort);
 }
 
 void recreateCompany(const std::string& database, int serverPort) {

@@ -10,8 +10,9 @@ namespace wv::test {
 
 // Recreates the registry database vek_mob with its table and no rows.
 void recreateRegistry(int serverPort = 0);
-// Adds a registry row; `hashType` and `port` may be SQL NULL ("NULL").
-void addRegistryRow(const std::string& company, const std::string& database,
+// Sets the registry row of `company`, in place of any row of that name a test left before;
+// `hashType` and `port` may be SQL NULL ("NULL").
+void setRegistryRow(const std::string& company, const std::string& database,
                     const std::string& portSql, const std::string& hashTypeSql, int serverPort = 0);
 // Recreates a company database with every table the program reads.
 void recreateCompany(const std::string& database, int serverPort = 0);

@@ -15,22 +15,21 @@ const ClusterInfo& cluster() {
 }
 
 namespace {
-using ConnPtr = std::unique_ptr<PGconn, decltype(&PQfinish)>;
 using ResultPtr = std::unique_ptr<PGresult, decltype(&PQclear)>;
+}  // namespace
 
-ConnPtr adminConnect(const std::string& database, int port) {
+AdminConnection adminConnection(const std::string& database, int port) {
   const std::string info =
       "host=" + cluster().host + " port=" + std::to_string(port ? port : cluster().port) +
       " dbname=" + database + " user=postgres password=" WV_TEST_ADMIN_PASSWORD " sslmode=prefer";
-  ConnPtr conn(PQconnectdb(info.c_str()), &PQfinish);
+  AdminConnection conn(PQconnectdb(info.c_str()), &PQfinish);
   if (PQstatus(conn.get()) != CONNECTION_OK)
     ADD_FAILURE() << "admin connection to " << database << ": " << PQerrorMessage(conn.get());
   return conn;
 }
-}  // namespace
 
 void adminExec(const std::string& database, const std::string& sql, int port) {
-  ConnPtr conn = adminConnect(database, port);
+  const AdminConnection conn = adminConnection(database, port);
   ResultPtr res(PQexec(conn.get(), sql.c_str()), &PQclear);
   const auto status = PQresultStatus(res.get());
   if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK)
@@ -38,7 +37,7 @@ void adminExec(const std::string& database, const std::string& sql, int port) {
 }
 
 std::string adminValue(const std::string& database, const std::string& sql, int port) {
-  ConnPtr conn = adminConnect(database, port);
+  const AdminConnection conn = adminConnection(database, port);
   ResultPtr res(PQexec(conn.get(), sql.c_str()), &PQclear);
   if (PQresultStatus(res.get()) != PGRES_TUPLES_OK || PQntuples(res.get()) < 1) {
     ADD_FAILURE() << "admin query failed: " << PQerrorMessage(conn.get()) << "\n" << sql;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <libpq-fe.h>
+
 #include <QString>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,6 +23,12 @@ struct ClusterInfo {
 
 const ClusterInfo& cluster();
 
+using AdminConnection = std::unique_ptr<PGconn, decltype(&PQfinish)>;
+
+// A superuser session on a database of the TLS server (`port` 0) or of the server on `port`,
+// for a test that must hold it open (a lock, a transaction); fails the calling test unless it
+// connects.
+AdminConnection adminConnection(const std::string& database, int port = 0);
 // Runs SQL (several statements allowed) as the superuser in a database of the TLS server;
 // fails the calling test on error.
 void adminExec(const std::string& database, const std::string& sql, int port = 0);
