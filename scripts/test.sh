@@ -40,4 +40,5 @@ stop_servers  # leftovers of an interrupted run
 "$root/scripts/pg-cluster.sh" start "$nossl_cluster" "$nossl_port" --no-ssl
 
 ctest --test-dir "$build" --output-on-failure -j"$jobs"
-ctest --test-dir "$asan_build" --output-on-failure -j"$jobs"
+# There only the test programs: the checks of build products have run in the normal build.
+ctest --test-dir "$asan_build" --output-on-failure -j"$jobs" -L program
